@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+// The Windows profile (INI) functions, with the same results. Section and key names are byte
+// strings (Shift-JIS for the Japanese keys) matched ASCII-case-insensitively; blanks around
+// names and values are ignored. Lines may end in CRLF or LF.
+
+// The key's value read as an integer: optional blanks, an optional sign, then the leading
+// decimal digits (none gives 0; beyond the int range the value saturates). A missing file,
+// section or key gives defaultValue.
+int GetPrivateProfileIntA(std::string_view section, std::string_view key, int defaultValue,
+                          const std::filesystem::path& file);
+
+// The key's value cut to bufferSize - 1 bytes (a buffer of 0 bytes gives empty text), or
+// defaultValue, cut the same way, when the file, section or key is missing.
+std::string GetPrivateProfileStringA(std::string_view section, std::string_view key,
+                                     std::string_view defaultValue, std::size_t bufferSize,
+                                     const std::filesystem::path& file);
+
+// Sets the key's value: replaces it in place, or appends the key at the end of its section,
+// creating the file and the section when missing; every other line stays as it was. New lines
+// end in CRLF. The new file replaces the old one by a rename, so a failure leaves the old file
+// intact. Returns false when the file could not be written.
+bool WritePrivateProfileStringA(std::string_view section, std::string_view key,
+                                std::string_view value, const std::filesystem::path& file);

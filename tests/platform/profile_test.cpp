@@ -1,0 +1,99 @@
+#include "platform/profile.h"
+#include "tests/support/temporary_folder.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+const std::string KindKey = "BGM\x8B\xE6\x95\xAA"; // "BGM区分" in Shift-JIS
+
+class ProfileTest : public ::testing::Test {
+protected:
+    TemporaryFolder folder;
+    std::filesystem::path file(const std::string& bytes) { return folder.write("Tavrolin.ini", bytes); }
+};
+
+TEST_F(ProfileTest, MissingFileSectionOrKeyGivesTheDefault)
+{
+    EXPECT_EQ(GetPrivateProfileIntA("Section", "Scale", 5, folder.path() / "none.ini"), 5);
+    const auto path = file("[Other]\r\nScale=9\r\n[Section]\r\nFast=2\r\n");
+    EXPECT_EQ(GetPrivateProfileIntA("Section", "Scale", 5, path), 5);
+    EXPECT_EQ(GetPrivateProfileIntA("Missing", "Fast", 7, path), 7);
+    EXPECT_EQ(GetPrivateProfileStringA("Section", "Scale", "dflt", 256, path), "dflt");
+}
+
+TEST_F(ProfileTest, IntegerReadTakesSignAndLeadingDigitsOnly)
+{
+    const auto path = file("[Section]\nA=11\nB= -3\nC=7.9\nD=abc\nE=\nF=+4x\nG=99999999999\nH=-99999999999\n");
+    EXPECT_EQ(GetPrivateProfileIntA("Section", "A", 5, path), 11);
+    EXPECT_EQ(GetPrivateProfileIntA("Section", "B", 5, path), -3);
+    EXPECT_EQ(GetPrivateProfileIntA("Section", "C", 5, path), 7);
+    EXPECT_EQ(GetPrivateProfileIntA("Section", "D", 5, path), 0);
+    EXPECT_EQ(GetPrivateProfileIntA("Section", "E", 5, path), 0);
+    EXPECT_EQ(GetPrivateProfileIntA("Section", "F", 5, path), 4);
+    EXPECT_EQ(GetPrivateProfileIntA("Section", "G", 5, path), INT_MAX);
+    EXPECT_EQ(GetPrivateProfileIntA("Section", "H", 5, path), INT_MIN);
+}
+
+TEST_F(ProfileTest, NamesMatchAsciiCaseInsensitivelyAndBlanksAreIgnored)
+{
+    const auto path = file("  [ section ]  \r\n  SCALE =  8  \r\n" + KindKey + "=2\r\n");
+    EXPECT_EQ(GetPrivateProfileIntA("Section", "Scale", 5, path), 8);
+    EXPECT_EQ(GetPrivateProfileStringA("SECTION", "scale", "", 256, path), "8");
+    EXPECT_EQ(GetPrivateProfileIntA("Section", KindKey, 0, path), 2);
+}
+
+TEST_F(ProfileTest, FirstSectionAndFirstKeyWin)
+{
+    const auto path = file("[Section]\nScale=1\nScale=2\n[Section]\nScale=3\nFast=4\n");
+    EXPECT_EQ(GetPrivateProfileIntA("Section", "Scale", 5, path), 1);
+    EXPECT_EQ(GetPrivateProfileIntA("Section", "Fast", 5, path), 5);
+}
+
+TEST_F(ProfileTest, StringReadIsCutToTheBufferLessOne)
+{
+    const auto path = file("[Section]\nPath=" + std::string(300, 'x') + "\n");
+    EXPECT_EQ(GetPrivateProfileStringA("Section", "Path", "", 256, path).size(), 255u);
+    EXPECT_EQ(GetPrivateProfileStringA("Section", "Path", "", 1, path), "");
+    EXPECT_EQ(GetPrivateProfileStringA("Section", "None", "abcdef", 4, path), "abc");
+}
+
+TEST_F(ProfileTest, WriteCreatesFileAndSectionWithCrlf)
+{
+    const auto path = folder.path() / "new.ini";
+    ASSERT_TRUE(WritePrivateProfileStringA("Section", "Scale", "6", path));
+    ASSERT_TRUE(WritePrivateProfileStringA("Section", KindKey, "2", path));
+    EXPECT_EQ(TemporaryFolder::read(path), "[Section]\r\nScale=6\r\n" + KindKey + "=2\r\n");
+}
+
+TEST_F(ProfileTest, WriteReplacesInPlaceAndKeepsEveryOtherLine)
+{
+    const auto path = file("; note\n[Other]\nScale=1\n\n[Section]\nscale = 3\nFast=4\n\n[Tail]\nX=y");
+    ASSERT_TRUE(WritePrivateProfileStringA("Section", "Scale", "11", path));
+    ASSERT_TRUE(WritePrivateProfileStringA("Section", "Path", "", path));
+    ASSERT_TRUE(WritePrivateProfileStringA("Tail", "Z", "1", path));
+    EXPECT_EQ(TemporaryFolder::read(path),
+              "; note\n[Other]\nScale=1\n\n[Section]\nScale=11\nFast=4\nPath=\r\n\n[Tail]\nX=y\r\nZ=1\r\n");
+    EXPECT_EQ(GetPrivateProfileStringA("Section", "Path", "dflt", 256, path), "");
+}
+
+TEST_F(ProfileTest, ValuesAreKeptByteForByte)
+{
+    const auto path = folder.path() / "bytes.ini";
+    const std::string value = "/music/\xe6\x9b\xb2 \"a\"=b.mp3";
+    ASSERT_TRUE(WritePrivateProfileStringA("Section", "File", value, path));
+    EXPECT_EQ(GetPrivateProfileStringA("Section", "File", "", 256, path), value);
+}
+
+TEST_F(ProfileTest, ReadOnlyFileIsLeftIntact)
+{
+    const std::string before = "[Section]\r\nScale=3\r\n";
+    const auto path = file(before);
+    chmod(path.c_str(), 0444);
+    EXPECT_FALSE(WritePrivateProfileStringA("Section", "Scale", "9", path));
+    EXPECT_EQ(TemporaryFolder::read(path), before);
+    EXPECT_FALSE(WritePrivateProfileStringA("Section", "Scale", "9", folder.path() / "no" / "such.ini"));
+}
+
+}
