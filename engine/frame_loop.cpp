@@ -1,6 +1,7 @@
 #include "engine/frame_loop.h"
 
 #include "engine/engine_state.h"
+#include "engine/new_track_timer.h"
 #include "engine/random.h"
 #include "engine/ride_settings.h"
 #include "engine/ride_view.h"
@@ -16,10 +17,8 @@ namespace {
 
 constexpr float fadeInSeconds = 2.0f;
 constexpr float titleSeconds = 10.0f;
-constexpr float newTrackSeconds = 120.0f;
 
-float newTrackStamp = 0;
-bool newTrackTimerStarted = false;
+NewTrackTimer newTrackTimer;
 
 void drawTexts()
 {
@@ -91,20 +90,6 @@ void tickClock()
     }
 }
 
-bool newTrackDue(float time)
-{
-    if (!newTrackTimerStarted) {
-        newTrackTimerStarted = true;
-        newTrackStamp = time;
-        return false;
-    }
-    if (time > newTrackStamp + newTrackSeconds) {
-        newTrackStamp = time;
-        return true;
-    }
-    return false;
-}
-
 bool rideEnds(float time, float requestTime)
 {
     return time >= fadeInSeconds && requestTime != 0;
@@ -148,7 +133,7 @@ void frame()
 
 void updateWorld()
 {
-    if (newTrackDue(rideTime)) {
+    if (newTrackTimer.due(rideTime)) {
         track.generate(0.5f, 0.1f, 0.25f);
         char message[TextOverlay::messageCapacity];
         formatTrackMessage(track, message, sizeof message);

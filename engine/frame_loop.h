@@ -25,9 +25,6 @@ void releaseResources();
 // the light phase and the frame-rate sample. Touches no GL state.
 void tickClock();
 
-// True once per 120 seconds of ride time after the first frame (which starts the count).
-bool newTrackDue(float rideTime);
-
 // Whether a frame at this ride time ends the ride: an exit was asked for and the fade-in is over.
 bool rideEnds(float rideTime, float exitRequestTime);
 
