@@ -23,12 +23,7 @@ protected:
     void SetUp() override
     {
         makeGlTestWindow(width, height);
-        while (glGetError() != GL_NO_ERROR) {
-        }
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        glAlphaFunc(GL_GREATER, 0);
-        glClearColor(0, 0, 0, 1);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        resetToRestingGlState();
     }
 
     static void lookFromAbove()
@@ -49,25 +44,6 @@ protected:
         return lit;
     }
 
-    static void expectRestingState()
-    {
-        EXPECT_FALSE(glIsEnabled(GL_BLEND));
-        EXPECT_FALSE(glIsEnabled(GL_ALPHA_TEST));
-        EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
-        EXPECT_FALSE(glIsEnabled(GL_DEPTH_TEST));
-        GLint source = 0, destination = 0;
-        glGetIntegerv(GL_BLEND_SRC, &source);
-        glGetIntegerv(GL_BLEND_DST, &destination);
-        EXPECT_EQ(source, GL_SRC_ALPHA);
-        EXPECT_EQ(destination, GL_ONE_MINUS_SRC_ALPHA);
-        GLfloat reference = -1;
-        glGetFloatv(GL_ALPHA_TEST_REF, &reference);
-        EXPECT_EQ(reference, 0.0f);
-        GLboolean depthWrites = GL_FALSE;
-        glGetBooleanv(GL_DEPTH_WRITEMASK, &depthWrites);
-        EXPECT_TRUE(depthWrites);
-        EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-    }
 };
 
 TEST_F(SceneDrawingTest, StarsLieInTheUpperHalfEvenAfterTheTurn)
@@ -92,7 +68,7 @@ TEST_F(SceneDrawingTest, StarsLieInTheUpperHalfEvenAfterTheTurn)
     EXPECT_EQ(pointSize, 1.0f);
     stars.release();
     EXPECT_EQ(stars.displayList, -1);
-    expectRestingState();
+    expectRestingGlState();
 }
 
 TEST_F(SceneDrawingTest, EmptyStarFieldShowsNothing)
@@ -104,7 +80,7 @@ TEST_F(SceneDrawingTest, EmptyStarFieldShowsNothing)
     stars.draw();
     EXPECT_EQ(litPixels(), 0);
     stars.release();
-    expectRestingState();
+    expectRestingGlState();
 }
 
 TEST_F(SceneDrawingTest, RideParticlesFaceTheViewAndAddUp)
@@ -134,7 +110,7 @@ TEST_F(SceneDrawingTest, RideParticlesFaceTheViewAndAddUp)
     // Two motes on the same place add up (0.25 each) instead of covering each other (0.375).
     field->draw(2.0f, 0.5f, camera, 0);
     EXPECT_NEAR(readBackPixel(width / 2, height / 2).red, 128, 3);
-    expectRestingState();
+    expectRestingGlState();
 }
 
 TEST_F(SceneDrawingTest, FieldWithoutTextureDrawsPlainQuads)
@@ -151,7 +127,7 @@ TEST_F(SceneDrawingTest, FieldWithoutTextureDrawsPlainQuads)
     Camera camera;
     field->draw(1.0f, 1.0f, camera, 0);
     EXPECT_GT(readBackPixel(width / 2, height / 2).red, 200);
-    expectRestingState();
+    expectRestingGlState();
 }
 
 TEST_F(SceneDrawingTest, LightSitsInEyeSpaceAndScalesWithBrightness)
