@@ -1,0 +1,338 @@
+#include "shell/music_devices.h"
+#include "shell/tavrolin_bgm.h"
+
+#include <cstring>
+#include <deque>
+#include <gtest/gtest.h>
+#include <map>
+
+namespace {
+
+// No test machine has a CD drive, so the player runs here against a scripted device put in
+// place of the command-string layer: it notes every command with the size of the reply buffer
+// it came with, and answers from a script.
+struct ScriptedDevice {
+    struct Sent {
+        std::string command;
+        unsigned replyLength;
+        bool operator==(const Sent&) const = default;
+    };
+    struct Answer {
+        std::uint32_t code = 0;
+        std::string reply;
+    };
+
+    std::vector<Sent> sent;
+    std::map<std::string, Answer> answers; // by command; unscripted commands succeed silently
+    std::map<std::uint32_t, std::string> descriptions;
+    unsigned outputs = 1;
+    std::vector<std::pair<std::string, unsigned>> sounds; // PlaySoundA calls; "" for none
+
+    MusicDevices devices()
+    {
+        return {
+            [this](const char* command, char* reply, unsigned length) {
+                sent.push_back({command, length});
+                const Answer answer = answers.count(command) ? answers[command] : Answer{};
+                if (reply != nullptr && length > 0)
+                    std::strncpy(reply, answer.reply.c_str(), length);
+                return answer.code;
+            },
+            [this](std::uint32_t code, char* text, unsigned length) {
+                if (!descriptions.count(code))
+                    return false;
+                std::strncpy(text, descriptions[code].c_str(), length);
+                return true;
+            },
+            [this] { return outputs; },
+            [this](const char* sound, unsigned flags) {
+                sounds.emplace_back(sound ? sound : "", flags);
+                return true;
+            },
+        };
+    }
+
+    std::vector<std::string> commands() const
+    {
+        std::vector<std::string> texts;
+        for (const Sent& one : sent)
+            texts.push_back(one.command);
+        return texts;
+    }
+
+    // A disc of `tracks` tracks standing at `track` in the given mode.
+    void disc(int track, int tracks, const std::string& mode)
+    {
+        answers["status cdaudio current track"] = {0, std::to_string(track)};
+        answers["status cdaudio number of tracks"] = {0, std::to_string(tracks)};
+        answers["status cdaudio mode"] = {0, mode};
+        for (int number = 1; number <= tracks; ++number) {
+            char position[16];
+            std::snprintf(position, sizeof position, "%02d:00:00:00", number);
+            answers["status cdaudio position track " + std::to_string(number)] = {0, position};
+        }
+    }
+};
+
+class MusicPlayer : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_saved = CurrentMusicDevices();
+        CurrentMusicDevices() = m_device.devices();
+        UseMusicSettings(m_repeat, m_file);
+    }
+    void TearDown() override { CurrentMusicDevices() = m_saved; }
+
+    // One watch tick; returns the commands it sent.
+    std::vector<std::string> Tick()
+    {
+        m_device.sent.clear();
+        CdWatch();
+        return m_device.commands();
+    }
+
+    ScriptedDevice m_device;
+    std::int16_t m_repeat = 0;
+    std::string m_file;
+
+private:
+    MusicDevices m_saved;
+};
+
+using Commands = std::vector<std::string>;
+const std::string CurrentTrack = "status cdaudio current track";
+const std::string TrackCount = "status cdaudio number of tracks";
+const std::string Mode = "status cdaudio mode";
+
+TEST_F(MusicPlayer, MciCommandRepliesWithTheAnswerOrTheErrorsDescription)
+{
+    std::string reply = "old";
+    EXPECT_EQ(MciCommand("", reply), -1);
+    EXPECT_EQ(reply, "コマンド文字列が指定されていません");
+    EXPECT_TRUE(m_device.sent.empty());
+
+    m_device.answers["status cdaudio mode"] = {0, "playing"};
+    EXPECT_EQ(MciCommand("status cdaudio mode", reply), 0);
+    EXPECT_EQ(reply, "playing");
+    EXPECT_EQ(m_device.sent.back(), (ScriptedDevice::Sent{"status cdaudio mode", 512}));
+
+    m_device.answers["open cdaudio"] = {306, ""};
+    m_device.descriptions[306] = "no drive";
+    EXPECT_EQ(MciCommand("open cdaudio", reply), 306);
+    EXPECT_EQ(reply, "no drive");
+    m_device.descriptions.clear();
+    EXPECT_EQ(MciCommand("open cdaudio", reply), 306);
+    EXPECT_EQ(reply, "Error (文字列が取れません)");
+}
+
+TEST_F(MusicPlayer, ARepliesFullBufferIsReadNoFurther)
+{
+    m_device.answers["status cdaudio mode"] = {0, std::string(600, 'p')};
+    std::string reply;
+    EXPECT_EQ(MciCommand("status cdaudio mode", reply), 0);
+    EXPECT_EQ(reply, std::string(512, 'p'));
+}
+
+TEST_F(MusicPlayer, MciStatusTurnsAFailureIntoErrorAndItsCode)
+{
+    m_device.answers[CurrentTrack] = {275, "ignored"};
+    m_device.descriptions[275] = "file not found";
+    EXPECT_EQ(MciStatus(CurrentTrack), "Error:275");
+    EXPECT_EQ(MciReply, "file not found");
+    m_device.answers[CurrentTrack] = {0, "4"};
+    EXPECT_EQ(MciStatus(CurrentTrack), "4");
+}
+
+TEST_F(MusicPlayer, MciPlayAddsOnlyThePositionsGiven)
+{
+    MciPlay("cdaudio", "", "");
+    MciPlay("cdaudio", "03:00:00:00", "");
+    MciPlay("MP3Play", "0", "5000");
+    MciPlay("MP3Play", "", "5000");
+    EXPECT_EQ(m_device.commands(), (Commands{"play cdaudio", "play cdaudio from 03:00:00:00",
+                                             "play MP3Play from 0 to 5000", "play MP3Play to 5000"}));
+}
+
+TEST_F(MusicPlayer, CdOpensInTracksAndClosesAfterStopping)
+{
+    CdOpen();
+    CdClose();
+    EXPECT_EQ(m_device.sent, (std::vector<ScriptedDevice::Sent>{{"open cdaudio", 512},
+                                                                {"set cdaudio time format tmsf", 512},
+                                                                {"stop cdaudio", 512},
+                                                                {"close cdaudio", 512}}));
+}
+
+TEST_F(MusicPlayer, WholeDiscStartsWhenStoppedAndIsLeftAloneWhilePlaying)
+{
+    m_device.disc(1, 12, "stopped");
+    EXPECT_EQ(Tick(), (Commands{CurrentTrack, TrackCount, Mode, "play cdaudio"}));
+    EXPECT_EQ(m_device.sent[0].replyLength, 512u);
+    EXPECT_EQ(m_device.sent[1].replyLength, 512u);
+    EXPECT_EQ(m_device.sent[2].replyLength, 255u);
+    EXPECT_TRUE(CdWatchOk);
+
+    m_device.disc(7, 12, "playing");
+    EXPECT_EQ(Tick(), (Commands{CurrentTrack, TrackCount, Mode}));
+    // The disc has played to its end: it starts again.
+    m_device.disc(12, 12, "stopped");
+    EXPECT_EQ(Tick(), (Commands{CurrentTrack, TrackCount, Mode, "play cdaudio"}));
+    EXPECT_TRUE(CdWatchOk);
+}
+
+TEST_F(MusicPlayer, RepeatTrackIsStartedAndReturnedToWhenTheDiscMovesOn)
+{
+    m_repeat = 3;
+    const Commands backToThree{CurrentTrack, TrackCount, Mode, "status cdaudio position track 3",
+                               "play cdaudio from 03:00:00:00"};
+    m_device.disc(1, 12, "stopped");
+    EXPECT_EQ(Tick(), backToThree);
+    m_device.disc(3, 12, "playing");
+    EXPECT_EQ(Tick(), (Commands{CurrentTrack, TrackCount, Mode}));
+    m_device.disc(4, 12, "playing");
+    EXPECT_EQ(Tick(), backToThree);
+    m_device.disc(5, 12, "playing");
+    EXPECT_EQ(Tick(), backToThree);
+    // On the right track but stopped (the disc had only three tracks and ran out).
+    m_device.disc(3, 12, "stopped");
+    EXPECT_EQ(Tick(), backToThree);
+    EXPECT_TRUE(CdWatchOk);
+}
+
+TEST_F(MusicPlayer, TrackNumbersAreComparedAsNumbers)
+{
+    m_repeat = 3;
+    m_device.disc(3, 12, "playing");
+    m_device.answers[CurrentTrack] = {0, " 03 "};
+    EXPECT_EQ(Tick().size(), 3u);
+    m_device.answers[CurrentTrack] = {0, "three"};
+    EXPECT_EQ(Tick().size(), 3u);
+    EXPECT_FALSE(CdWatchOk);
+}
+
+TEST_F(MusicPlayer, ARepeatTrackTheDiscLacksIsTriedAgainAtEveryTick)
+{
+    m_repeat = 30;
+    m_device.disc(1, 12, "playing");
+    m_device.answers["status cdaudio position track 30"] = {282, ""};
+    for (int tick = 0; tick < 3; ++tick) {
+        EXPECT_EQ(Tick(), (Commands{CurrentTrack, TrackCount, Mode, "status cdaudio position track 30",
+                                    "play cdaudio from Error:282"}));
+        EXPECT_TRUE(CdWatchOk);
+    }
+}
+
+TEST_F(MusicPlayer, AFailedTrackQueryStopsTheWatchAtOnce)
+{
+    m_device.disc(1, 12, "stopped");
+    m_device.answers[CurrentTrack] = {263, ""};
+    EXPECT_EQ(Tick(), (Commands{CurrentTrack}));
+    EXPECT_FALSE(CdWatchOk);
+
+    m_device.disc(1, 12, "stopped");
+    m_device.answers[TrackCount] = {276, ""};
+    EXPECT_EQ(Tick(), (Commands{CurrentTrack, TrackCount}));
+    EXPECT_FALSE(CdWatchOk);
+
+    // Each run starts hopeful again.
+    m_device.disc(1, 12, "playing");
+    Tick();
+    EXPECT_TRUE(CdWatchOk);
+}
+
+TEST_F(MusicPlayer, ErrInAnyLetterCaseIsAFailedQuery)
+{
+    for (const char* reply : {"err", "Device ERROR", "tERRible", "eRr"}) {
+        m_device.disc(1, 12, "stopped");
+        m_device.answers[TrackCount] = {0, reply};
+        EXPECT_EQ(Tick(), (Commands{CurrentTrack, TrackCount})) << reply;
+        EXPECT_FALSE(CdWatchOk) << reply;
+    }
+    m_device.disc(1, 12, "stopped");
+    m_device.answers[CurrentTrack] = {0, "eRR"};
+    EXPECT_EQ(Tick(), (Commands{CurrentTrack}));
+    EXPECT_FALSE(CdWatchOk);
+}
+
+TEST_F(MusicPlayer, OnlyTheFirstSevenLettersOfTheModeCount)
+{
+    m_device.disc(1, 12, "stopped at the end of the disc");
+    EXPECT_EQ(Tick().back(), "play cdaudio");
+    m_device.disc(1, 12, "playing on");
+    EXPECT_EQ(Tick().size(), 3u);
+    m_device.disc(1, 12, "stoppe");
+    EXPECT_EQ(Tick().size(), 3u);
+}
+
+TEST_F(MusicPlayer, AFailedModeQueryIsNotExamined)
+{
+    m_device.disc(1, 12, "stopped");
+    m_device.answers[Mode] = {276, "stopped"};
+    Tick();
+    EXPECT_TRUE(CdWatchOk);
+}
+
+TEST_F(MusicPlayer, Mp3IsOpenedQuotedAndPlayedOnlyWhenTheOpenWorked)
+{
+    m_file = "/home/me/My Music/song.mp3";
+    const std::string open = "open \"/home/me/My Music/song.mp3\" type MPEGVideo Alias MP3Play";
+    FileMusicStart();
+    EXPECT_EQ(m_device.sent, (std::vector<ScriptedDevice::Sent>{{open, 0}, {"play MP3Play", 0}}));
+
+    m_device.sent.clear();
+    m_device.answers[open] = {296, ""};
+    FileMusicStart();
+    EXPECT_EQ(m_device.commands(), (Commands{open}));
+}
+
+TEST_F(MusicPlayer, AMusicPathWithAQuoteIsRefused)
+{
+    m_file = "/m/a\" alias x \"b.mp3";
+    FileMusicStart();
+    EXPECT_TRUE(m_device.sent.empty());
+}
+
+TEST_F(MusicPlayer, Mp3IsRewoundOnlyOnceItHasStopped)
+{
+    m_device.answers["status MP3Play mode"] = {0, "playing"};
+    EXPECT_TRUE(FileMusicIsPlaying());
+    FileMusicRewind();
+    EXPECT_EQ(m_device.sent, (std::vector<ScriptedDevice::Sent>{{"status MP3Play mode", 30}, {"status MP3Play mode", 30}}));
+
+    m_device.sent.clear();
+    m_device.answers["status MP3Play mode"] = {0, "stopped"};
+    EXPECT_FALSE(FileMusicIsPlaying());
+    m_device.sent.clear();
+    FileMusicRewind();
+    EXPECT_EQ(m_device.sent, (std::vector<ScriptedDevice::Sent>{{"status MP3Play mode", 30},
+                                                                {"stop MP3Play", 0},
+                                                                {"play MP3Play from 0", 0}}));
+    // A file that never opened: the watch keeps trying, harmlessly.
+    m_device.answers["status MP3Play mode"] = {263, ""};
+    m_device.sent.clear();
+    FileMusicRewind();
+    EXPECT_EQ(m_device.commands(), (Commands{"status MP3Play mode", "stop MP3Play", "play MP3Play from 0"}));
+
+    m_device.answers["status MP3Play mode"] = {0, "playing and more"};
+    EXPECT_TRUE(FileMusicIsPlaying());
+}
+
+TEST_F(MusicPlayer, Mp3StopsThenCloses)
+{
+    FileMusicStop();
+    EXPECT_EQ(m_device.sent, (std::vector<ScriptedDevice::Sent>{{"stop MP3Play", 0}, {"close MP3Play", 0}}));
+}
+
+TEST_F(MusicPlayer, WavLoopsAsynchronouslyOnlyWithAnOutputDevice)
+{
+    m_file = "/m/loop.WAV";
+    WavStart();
+    WavStop();
+    m_device.outputs = 0;
+    WavStart();
+    EXPECT_EQ(m_device.sounds, (std::vector<std::pair<std::string, unsigned>>{{"/m/loop.WAV", 9}, {"", 0}}));
+    EXPECT_TRUE(m_device.sent.empty());
+}
+
+}
