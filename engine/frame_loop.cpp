@@ -1,0 +1,163 @@
+#include "engine/frame_loop.h"
+
+#include "engine/engine_state.h"
+#include "engine/new_track_timer.h"
+#include "engine/random.h"
+#include "engine/ride_settings.h"
+#include "engine/ride_view.h"
+#include "engine/scene/overlay.h"
+#include "engine/scene/picture_texture.h"
+#include "platform/work_folder.h"
+
+#include <GL/freeglut.h>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+constexpr float fadeInSeconds = 2.0f;
+constexpr float titleSeconds = 10.0f;
+
+NewTrackTimer newTrackTimer;
+
+void drawTexts()
+{
+    textOverlay.drawMessage(rideTime);
+    if (rideParams.showFrameRate)
+        textOverlay.drawFrameRate(framesPerSecond);
+    textOverlay.drawGlError(rideTime);
+
+    if (rideTime < titleSeconds) {
+        const TitlePosition title = titlePosition(rideTime, windowWidth, windowHeight);
+        textOverlay.remember = 0;
+        textOverlay.drawText("Tavrolin_VC", title.x, title.y, 60);
+        textOverlay.remember = 1;
+    }
+}
+
+}
+
+bool initEngine()
+{
+    nowMs = glutGet(GLUT_ELAPSED_TIME);
+    lightPhase = frand(360.0);
+    loadRideSettings();
+
+    glEnable(GL_COLOR_MATERIAL);
+    glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
+    glLightModeli(GL_LIGHT_MODEL_LOCAL_VIEWER, 1);
+    glMateriali(GL_FRONT_AND_BACK, GL_SHININESS, 50);
+    glShadeModel(GL_SMOOTH);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glAlphaFunc(GL_GREATER, 0);
+
+    glFogi(GL_FOG_MODE, GL_LINEAR);
+    const GLfloat fogColour[4] = {0, 0, 0, 1};
+    glFogfv(GL_FOG_COLOR, fogColour);
+    glFogf(GL_FOG_START, 0.1f);
+    glFogf(GL_FOG_END, 10.0f);
+    glFogf(GL_FOG_DENSITY, 0.1f);
+    glHint(GL_FOG_HINT, GL_NICEST);
+
+    const unsigned int fontTexture =
+        LoadPictureTexture(workFilePath(CharacterSheetFileName).c_str(), 128, -1, 0, false);
+    textureTable.append(fontTexture);
+    textOverlay.fontTexture = fontTexture;
+
+    setupResources();
+
+    glutWarpPointer(static_cast<int>(windowWidth * 0.5), static_cast<int>(windowHeight * 0.5));
+    glutSetCursor(GLUT_CURSOR_NONE);
+    return true;
+}
+
+void tickClock()
+{
+    rideTime = static_cast<float>(nowMs * 0.001);
+    double delta = rideTime - previousRideTime;
+    if (delta > 0.1)
+        delta = 0.05;
+    frameDelta = static_cast<float>(delta);
+    previousRideTime = rideTime;
+
+    lightPhase += frameDelta;
+
+    ++frameCount;
+    if (rideTime >= nextSecond) {
+        framesPerSecond = frameCount;
+        frameCount = 0;
+        nextSecond += 1.0;
+    }
+}
+
+bool rideEnds(float time, float requestTime)
+{
+    return time >= fadeInSeconds && requestTime != 0;
+}
+
+TitlePosition titlePosition(float time, int width, int height)
+{
+    const int x = static_cast<int>(width * time * 0.125);
+    const int y = static_cast<int>((0.1 * std::sin(2.5 * time) + 0.125 * time) * height);
+    return {static_cast<std::int16_t>(x), static_cast<std::int16_t>(y)};
+}
+
+void frame()
+{
+    if (frand(1.0) < 0.01)
+        seedRandom(static_cast<std::uint32_t>(nowMs));
+    tickClock();
+
+    if (!rideParams.clearEveryFrame && rideParams.trailFactor < 1.0f) {
+        setOverlayProjection();
+        drawFadeQuad(rideParams.trailFactor * frameDelta * 40);
+    }
+    glClear(GL_DEPTH_BUFFER_BIT);
+    if (rideParams.clearEveryFrame)
+        glClear(GL_COLOR_BUFFER_BIT);
+
+    setupProjection();
+    updateRideAndView();
+    updateWorld();
+
+    setOverlayProjection();
+    drawTexts();
+
+    if (rideTime < fadeInSeconds) {
+        drawFadeQuad(1 - 0.5f * rideTime);
+    } else if (rideEnds(rideTime, exitRequestTime)) {
+        releaseResources();
+        std::exit(0);
+    }
+}
+
+void updateWorld()
+{
+    if (newTrackTimer.due(rideTime)) {
+        track.generate(0.5f, 0.1f, 0.25f);
+        char message[TextOverlay::messageCapacity];
+        formatTrackMessage(track, message, sizeof message);
+        textOverlay.postMessage(message, rideTime);
+    }
+    drawScene();
+    textOverlay.resetStyle();
+}
+
+void drawScene()
+{
+    if (rideParams.fogOn)
+        glEnable(GL_FOG);
+    glEnable(GL_DEPTH_TEST);
+    track.draw(1.0f, sceneBrightness);
+    glEnable(GL_CULL_FACE);
+
+    glDisable(GL_CULL_FACE);
+    glDisable(GL_DEPTH_TEST);
+    if (rideParams.fogOn)
+        glDisable(GL_FOG);
+}
+
+void releaseResources()
+{
+    textureTable.release();
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+
+// The engine's start-up and the order of every frame. All timing uses rideTime and frameDelta.
+
+// One-time GL state, settings, first track, textures. Needs the engine window's context.
+// Always succeeds.
+bool initEngine();
+
+// One frame: clock, trails, projection, ride, world, texts, fade-in, and the ride's end once an
+// exit was asked for and 2 seconds have passed.
+void frame();
+
+// New-track timer, stars, the scene, then the text style back to its defaults.
+void updateWorld();
+
+// Fog, track, lit sphere and particles, in that order, with the GL state put back afterwards.
+void drawScene();
+
+// Deletes the star field's display list and every texture.
+void releaseResources();
+
+// Clock steps of a frame from nowMs: rideTime, frameDelta (a gap over 0.1 s counts 0.05 s),
+// the light phase and the frame-rate sample. Touches no GL state.
+void tickClock();
+
+// Whether a frame at this ride time ends the ride: an exit was asked for and the fade-in is over.
+bool rideEnds(float rideTime, float exitRequestTime);
+
+// The drifting title's place during the first 10 seconds, pixels from the top-left corner.
+struct TitlePosition {
+    std::int16_t x;
+    std::int16_t y;
+};
+TitlePosition titlePosition(float rideTime, int windowWidth, int windowHeight);

@@ -1,0 +1,15 @@
+#include "engine/new_track_timer.h"
+
+bool NewTrackTimer::due(float rideTime)
+{
+    if (!m_started) {
+        m_started = true;
+        m_stamp = rideTime;
+        return false;
+    }
+    if (rideTime > m_stamp + periodSeconds) {
+        m_stamp = rideTime;
+        return true;
+    }
+    return false;
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+// Window-pixel drawing on top of the 3-D picture: x from the left edge, y from the bottom.
+
+// Fill mode, the whole window as viewport, an orthographic projection of 0..W × 0..H and an
+// identity modelview. Leaves the modelview matrix current.
+void setOverlayProjection();
+
+// A black quad over the whole window, blended with the resting blend function, so the picture
+// darkens by the factor 1 - alpha (alpha 1 or more covers it). Restores blending, depth
+// writes and the polygon mode.
+void drawFadeQuad(float alpha);

@@ -1,0 +1,223 @@
+#include "engine/engine_state.h"
+#include "engine/frame_loop.h"
+#include "engine/random.h"
+#include "engine/ride_view.h"
+#include "engine/scene/overlay.h"
+#include "engine/scene/pattern_texture.h"
+#include "engine/scene/picture_texture.h"
+#include "platform/profile.h"
+#include "platform/work_folder.h"
+#include "tests/support/gl_test_window.h"
+#include "tests/support/temporary_folder.h"
+
+#include <GL/freeglut.h>
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int width = 320;
+constexpr int height = 240;
+
+class EngineDrawingTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        makeGlTestWindow(width, height);
+        while (glGetError() != GL_NO_ERROR) {
+        }
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        glAlphaFunc(GL_GREATER, 0);
+        setOverlayProjection();
+    }
+
+    static bool enabled(GLenum capability) { return glIsEnabled(capability) == GL_TRUE; }
+
+    static void expectRestingState()
+    {
+        EXPECT_FALSE(enabled(GL_BLEND));
+        EXPECT_FALSE(enabled(GL_ALPHA_TEST));
+        EXPECT_FALSE(enabled(GL_TEXTURE_2D));
+        GLint function = 0, source = 0, destination = 0;
+        GLfloat reference = -1;
+        glGetIntegerv(GL_ALPHA_TEST_FUNC, &function);
+        glGetFloatv(GL_ALPHA_TEST_REF, &reference);
+        glGetIntegerv(GL_BLEND_SRC, &source);
+        glGetIntegerv(GL_BLEND_DST, &destination);
+        EXPECT_EQ(function, GL_GREATER);
+        EXPECT_EQ(reference, 0.0f);
+        EXPECT_EQ(source, GL_SRC_ALPHA);
+        EXPECT_EQ(destination, GL_ONE_MINUS_SRC_ALPHA);
+        GLboolean depthWrites = GL_FALSE;
+        glGetBooleanv(GL_DEPTH_WRITEMASK, &depthWrites);
+        EXPECT_TRUE(depthWrites);
+        EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    }
+};
+
+TEST_F(EngineDrawingTest, RibbonIsOneQuadPerTwoPointsAndRestoresState)
+{
+    seedRandom(11);
+    track.generate(0.5f, 0.1f, 0.25f);
+    // Look at the whole track from above so no quad is clipped away.
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(-1.1, 1.1, -1.1, 1.1, -2, 2);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glRotatef(90, 1, 0, 0);
+    const auto quads = quadCorners(capturePolygons([] { track.draw(1.0f, 1.0f); }));
+    ASSERT_EQ(quads.size(), 360u);
+    for (const auto& quad : quads)
+        ASSERT_EQ(quad.size(), 4u);
+    expectRestingState();
+}
+
+TEST_F(EngineDrawingTest, GlyphsAreSlantedHalfWidthQuadsFromTheTopEdge)
+{
+    TextOverlay overlay;
+    glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+    const auto quads = quadCorners(capturePolygons([&] { overlay.drawText("AB", 10, 20, 20); }));
+    ASSERT_EQ(quads.size(), 2u);
+    const auto has = [](const std::vector<FeedbackVertex>& quad, float x, float y) {
+        for (const FeedbackVertex& corner : quad)
+            if (std::fabs(corner.x - x) < 0.01f && std::fabs(corner.y - y) < 0.01f)
+                return true;
+        return false;
+    };
+    ASSERT_EQ(quads[0].size(), 4u);
+    EXPECT_TRUE(has(quads[0], 10, height - 20));
+    EXPECT_TRUE(has(quads[0], 20, height - 20));
+    EXPECT_TRUE(has(quads[0], 23, height));
+    EXPECT_TRUE(has(quads[0], 13, height));
+    EXPECT_TRUE(has(quads[1], 19, height - 20));
+    EXPECT_TRUE(has(quads[1], 32, height));
+    // The caller's polygon mode comes back.
+    GLint modes[2] = {};
+    glGetIntegerv(GL_POLYGON_MODE, modes);
+    EXPECT_EQ(modes[0], GL_LINE);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    EXPECT_STREQ(overlay.messageText, "AB");
+    EXPECT_EQ(overlay.messageY, 20);
+    expectRestingState();
+}
+
+TEST_F(EngineDrawingTest, FadeQuadDarkensByOneMinusAlpha)
+{
+    glClearColor(1, 1, 1, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    drawFadeQuad(0.25f);
+    EXPECT_NEAR(readBackPixel(5, 5).red, 191, 2);
+    EXPECT_NEAR(readBackPixel(width - 1, height - 1).green, 191, 2);
+    drawFadeQuad(1.5f);
+    EXPECT_EQ(readBackPixel(width / 2, height / 2).blue, 0);
+    expectRestingState();
+}
+
+TEST_F(EngineDrawingTest, ErrorLineRestartsTheMessage)
+{
+    TextOverlay overlay;
+    overlay.postMessage("kept", 1.0f);
+    overlay.drawGlError(50.0f);
+    EXPECT_DOUBLE_EQ(overlay.messageExpiry, 4.0);
+    glEnable(0x7fff); // provoke GL_INVALID_ENUM
+    overlay.drawGlError(50.0f);
+    EXPECT_DOUBLE_EQ(overlay.messageExpiry, 53.0);
+    EXPECT_STREQ(overlay.messageText, "kept");
+    EXPECT_EQ(overlay.remember, 1);
+    expectRestingState();
+}
+
+TEST_F(EngineDrawingTest, MissingPictureGivesNameZeroWithoutGeneratingOne)
+{
+    GLuint before = 0, after = 0;
+    glGenTextures(1, &before);
+    EXPECT_EQ(LoadPictureTexture("/nonexistent/Tavrolin1.alo", 128, -1, 0, false), 0u);
+    glGenTextures(1, &after);
+    EXPECT_EQ(after, before + 1);
+    glDeleteTextures(1, &before);
+    glDeleteTextures(1, &after);
+}
+
+TEST_F(EngineDrawingTest, PictureTextureKeepsTopRowAndMipmapFilter)
+{
+    TemporaryFolder folder;
+    std::string bytes(54, 'h');
+    bytes += std::string(256 * 3, '\0');
+    for (int i = 0; i < 256; ++i)
+        bytes.replace(54 + i * 3, 3, std::string("\x00\x00\xff", 3)); // first stored row: red
+    bytes += std::string(256 * 255 * 3, '\0');
+    const auto file = folder.write("Tavrolin2.alo", bytes);
+    const unsigned int name = LoadPictureTexture(file.c_str(), 256, 255, 0, true);
+    ASSERT_NE(name, 0u);
+    std::vector<unsigned char> texels(256 * 256 * 4);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
+    EXPECT_EQ(texels[(255 * 256) * 4 + 0], 255);
+    EXPECT_EQ(texels[0], 0);
+    EXPECT_EQ(texels[3], 255);
+    GLint filter = 0;
+    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &filter);
+    EXPECT_EQ(filter, GL_LINEAR_MIPMAP_NEAREST);
+    GLint smallestLevel = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 8, GL_TEXTURE_WIDTH, &smallestLevel);
+    EXPECT_EQ(smallestLevel, 1);
+    GLuint deleted = name;
+    glDeleteTextures(1, &deleted);
+}
+
+TEST_F(EngineDrawingTest, ProjectionBeforeTheFirstReshapeStaysFinite)
+{
+    rideParams.setDefaults();
+    camera.reset(100);
+    windowWidth = 0;
+    windowHeight = 0;
+    setupProjection();
+    GLfloat matrix[16];
+    glGetFloatv(GL_PROJECTION_MATRIX, matrix);
+    for (float value : matrix)
+        EXPECT_TRUE(std::isfinite(value));
+    GLfloat fogEnd = 0;
+    glGetFloatv(GL_FOG_END, &fogEnd);
+    EXPECT_FLOAT_EQ(fogEnd, 2.1f);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+TEST_F(EngineDrawingTest, RideStartsFromItsFilesAndShowsTheRibbon)
+{
+    TemporaryHome home;
+    ASSERT_TRUE(MakeWorkFolder());
+    WritePrivateProfileStringA("Section", "Scale", "11", WorkFolderPath() / "Tavrolin.ini");
+    WritePrivateProfileStringA("Section", "Fast", "1", WorkFolderPath() / "Tavrolin.ini");
+    windowWidth = width;
+    windowHeight = height;
+    textureTable.count = 0;
+    ASSERT_TRUE(initEngine());
+    EXPECT_FLOAT_EQ(rideParams.scaleFactor, 3.4f);
+    EXPECT_FLOAT_EQ(rideParams.speedFactor, 0.6f);
+    // Font and sphere pictures are missing: their places hold 0, the patterns are real.
+    ASSERT_EQ(textureTable.count, 4);
+    EXPECT_EQ(textureTable.names[0], 0u);
+    EXPECT_NE(textureTable.names[1], 0u);
+    EXPECT_EQ(textureTable.names[1], trackTexture);
+    EXPECT_NE(textureTable.names[2], 0u);
+    EXPECT_EQ(textureTable.names[3], 0u);
+    EXPECT_STRNE(textOverlay.messageText, "");
+
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    for (nowMs = 0; nowMs <= 3000; nowMs += 20)
+        frame();
+    int bright = 0;
+    for (int y = 0; y < height; y += 2)
+        for (int x = 0; x < width; x += 2)
+            bright += readBackPixel(x, y).red > 64;
+    EXPECT_GT(bright, 0);
+    expectRestingState();
+    EXPECT_FALSE(enabled(GL_DEPTH_TEST));
+    EXPECT_FALSE(enabled(GL_FOG));
+    EXPECT_FALSE(enabled(GL_CULL_FACE));
+    releaseResources();
+    EXPECT_EQ(textureTable.count, 0);
+}
+
+}

@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# The real engine on a virtual display: its window, the keys that end it and the ones that don't.
+set -euo pipefail
+bin=$1
+scripts=${TAVROLIN_SCRIPTS:?}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export HOME=$work XDG_CONFIG_HOME=$work/.config
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Waits up to $2 tenths of a second for process $1 to end; true when it ended.
+ended_within() {
+  for _ in $(seq "$2"); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done
+  ! kill -0 "$1" 2>/dev/null
+}
+
+wait_for_window() {
+  for _ in $(seq 100); do
+    xdotool search --name '^Tavrolin_VC$' 2>/dev/null | head -n 1 && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+early_exit_waits_for_the_fade_in() {
+  "$bin/Tavrolin.dll" & local ride=$!
+  local started=$SECONDS
+  local window
+  window=$(wait_for_window) || fail "no Tavrolin_VC window"
+  local geometry
+  geometry=$(xwininfo -id "$window")
+  grep -q 'Absolute upper-left X:  0' <<<"$geometry" || fail "window not at x 0"
+  grep -q 'Absolute upper-left Y:  0' <<<"$geometry" || fail "window not at y 0"
+  grep -q 'Width: 1280' <<<"$geometry" || fail "window not screen wide"
+  grep -q 'Height: 720' <<<"$geometry" || fail "window not screen high"
+
+  # Keys other than Esc/Q/q and the mouse never end the ride.
+  xdotool mousemove 100 100 click 1 mousemove 600 300 key a key space key Return key w 2>/dev/null
+  xdotool key q
+  sleep 1
+  [ $((SECONDS - started)) -lt 2 ] || echo "note: slow start, early-key check weakened"
+  kill -0 "$ride" 2>/dev/null || fail "q ended the ride before 2 seconds of ride time"
+  ended_within "$ride" 60 || { kill "$ride"; fail "q pressed early did not end the ride at 2 s"; }
+  wait "$ride" || fail "engine exit status $?"
+}
+
+ride_shows_the_ribbon_and_ends_on_escape() {
+  "$bin/Tavrolin.dll" & local ride=$!
+  wait_for_window >/dev/null || fail "no Tavrolin_VC window"
+  sleep 3
+  xdotool mousemove 10 10 key x 2>/dev/null
+  sleep 0.5
+  kill -0 "$ride" 2>/dev/null || fail "ride ended without Esc/Q/q"
+  import -window root "$work/ride.png"
+  local lit
+  lit=$(convert "$work/ride.png" -colorspace Gray -threshold 30% -format '%[fx:mean]' info:)
+  awk -v lit="$lit" 'BEGIN { exit !(lit > 0.0005) }' || fail "no glowing ribbon on screen (lit fraction $lit)"
+  xdotool key Escape
+  ended_within "$ride" 30 || { kill "$ride"; fail "Esc did not end the ride"; }
+  wait "$ride" || fail "engine exit status $?"
+}
+
+export -f fail ended_within wait_for_window early_exit_waits_for_the_fade_in ride_shows_the_ribbon_and_ends_on_escape
+export bin work
+"$scripts/with-xvfb" --size 1280x720 bash -c 'set -euo pipefail; early_exit_waits_for_the_fade_in; ride_shows_the_ribbon_and_ends_on_escape'
+echo "engine run: 2 passed, 0 failed"

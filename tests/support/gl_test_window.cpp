@@ -1,0 +1,80 @@
+#include "tests/support/gl_test_window.h"
+
+#include <GL/freeglut.h>
+
+void makeGlTestWindow(int width, int height)
+{
+    static bool made = false;
+    if (made)
+        return;
+    made = true;
+    int argc = 1;
+    char name[] = "gl-test";
+    char* argv[] = {name, nullptr};
+    glutInit(&argc, argv);
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    glutInitWindowPosition(0, 0);
+    glutInitWindowSize(width, height);
+    glutCreateWindow("gl-test");
+    // freeglut insists on a display callback; tests draw on their own schedule.
+    glutDisplayFunc([] {});
+    glutMainLoopEvent();
+}
+
+Pixel readBackPixel(int x, int y)
+{
+    unsigned char rgb[3] = {};
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(x, y, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, rgb);
+    return {rgb[0], rgb[1], rgb[2]};
+}
+
+std::vector<std::vector<FeedbackVertex>> capturePolygons(const std::function<void()>& draw)
+{
+    static std::vector<GLfloat> buffer(1 << 20);
+    glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_2D, buffer.data());
+    glRenderMode(GL_FEEDBACK);
+    draw();
+    const GLint used = glRenderMode(GL_RENDER);
+    std::vector<std::vector<FeedbackVertex>> polygons;
+    for (GLint at = 0; at < used;) {
+        const auto token = static_cast<GLint>(buffer[at++]);
+        if (token == GL_POLYGON_TOKEN) {
+            const auto count = static_cast<GLint>(buffer[at++]);
+            std::vector<FeedbackVertex> polygon;
+            for (GLint v = 0; v < count; ++v, at += 2)
+                polygon.push_back({buffer[at], buffer[at + 1]});
+            polygons.push_back(polygon);
+        } else if (token == GL_POINT_TOKEN || token == GL_BITMAP_TOKEN || token == GL_DRAW_PIXEL_TOKEN
+                   || token == GL_COPY_PIXEL_TOKEN) {
+            at += 2;
+        } else if (token == GL_LINE_TOKEN || token == GL_LINE_RESET_TOKEN) {
+            at += 4;
+        } else if (token == GL_PASS_THROUGH_TOKEN) {
+            at += 1;
+        } else {
+            break;
+        }
+    }
+    return polygons;
+}
+
+std::vector<std::vector<FeedbackVertex>> quadCorners(const std::vector<std::vector<FeedbackVertex>>& polygons)
+{
+    std::vector<std::vector<FeedbackVertex>> quads;
+    for (std::size_t i = 0; i < polygons.size(); ++i) {
+        std::vector<FeedbackVertex> corners = polygons[i];
+        if (corners.size() == 3 && i + 1 < polygons.size()) {
+            for (const FeedbackVertex& vertex : polygons[++i]) {
+                bool seen = false;
+                for (const FeedbackVertex& corner : corners)
+                    seen |= corner.x == vertex.x && corner.y == vertex.y;
+                if (!seen)
+                    corners.push_back(vertex);
+            }
+        }
+        quads.push_back(corners);
+    }
+    return quads;
+}
