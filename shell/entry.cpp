@@ -34,13 +34,13 @@ std::unique_ptr<QWidget> ShowPreview(std::int32_t parentHandle)
     return preview;
 }
 
+}
+
 void ShowMissingEngineMessage()
 {
     QMessageBox message(QMessageBox::NoIcon, "Tavrolin", QString::fromUtf8(MissingEngineMessage),
                         QMessageBox::Ok);
     message.exec();
-}
-
 }
 
 std::unique_ptr<QWidget> Main(const std::string& commandText)

@@ -12,3 +12,6 @@ std::unique_ptr<QWidget> Main(const std::string& commandText);
 
 // The text of the one message the shell ever shows.
 inline constexpr const char* MissingEngineMessage = "Tavrolin.dll が同じﾌｫﾙﾀﾞに見つかりません！";
+
+// Shows that message in a box titled "Tavrolin" with one OK button; returns when it is closed.
+void ShowMissingEngineMessage();

@@ -1,7 +1,10 @@
+#include "shell/entry.h"
 #include "shell/tavrolin_r.h"
 #include "shell/tavrolin_s.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QMessageBox>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -107,6 +110,32 @@ TEST_F(ShellWindowsTest, ClosingAPreviewShownOnItsOwnEndsTheProgram)
     guard.start(10000);
     closedItself = QApplication::exec() == 0;
     EXPECT_TRUE(closedItself);
+}
+
+TEST_F(ShellWindowsTest, MissingEngineMessageHasTheExactTextAndOnlyAnOkButton)
+{
+    QString title;
+    QString text;
+    int buttons = 0;
+    bool okButton = false;
+    // Runs inside the box's own event loop.
+    QTimer::singleShot(0, [&] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(widget);
+            if (!box || !box->isVisible())
+                continue;
+            title = box->windowTitle();
+            text = box->text();
+            buttons = static_cast<int>(box->buttons().size());
+            okButton = box->button(QMessageBox::Ok) != nullptr;
+            box->done(QMessageBox::Ok);
+        }
+    });
+    ShowMissingEngineMessage();
+    EXPECT_EQ(title, "Tavrolin");
+    EXPECT_EQ(text, QString::fromUtf8("Tavrolin.dll が同じﾌｫﾙﾀﾞに見つかりません！"));
+    EXPECT_EQ(buttons, 1);
+    EXPECT_TRUE(okButton);
 }
 
 }
