@@ -22,4 +22,6 @@ TextOverlay textOverlay;
 RideParams rideParams;
 Camera camera;
 Track track;
+StarField starField;
+ParticleField particleField;
 TextureTable textureTable;

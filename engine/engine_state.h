@@ -2,6 +2,8 @@
 
 #include "engine/camera.h"
 #include "engine/ride_params.h"
+#include "engine/scene/particle_field.h"
+#include "engine/scene/star_field.h"
 #include "engine/scene/text_overlay.h"
 #include "engine/scene/texture_table.h"
 #include "engine/track.h"
@@ -31,4 +33,6 @@ extern TextOverlay textOverlay;
 extern RideParams rideParams;
 extern Camera camera;
 extern Track track;
+extern StarField starField;
+extern ParticleField particleField;
 extern TextureTable textureTable;

@@ -5,8 +5,10 @@
 #include "engine/random.h"
 #include "engine/ride_settings.h"
 #include "engine/ride_view.h"
+#include "engine/scene/light.h"
 #include "engine/scene/overlay.h"
 #include "engine/scene/picture_texture.h"
+#include "engine/scene/textured_sphere.h"
 #include "platform/work_folder.h"
 
 #include <GL/freeglut.h>
@@ -139,25 +141,62 @@ void updateWorld()
         formatTrackMessage(track, message, sizeof message);
         textOverlay.postMessage(message, rideTime);
     }
+    if (rideParams.showStars)
+        starField.draw();
     drawScene();
     textOverlay.resetStyle();
 }
 
 void drawScene()
 {
+    if (!particleField.seeded) {
+        particleField.seeded = 1;
+        for (int i = 0; i < ParticleField::poolSize; ++i) {
+            const float z = static_cast<float>(frand(2.0f) - 1.0f);
+            const float y = static_cast<float>(std::fabs(frand(0.48f) - 0.8f));
+            const float x = static_cast<float>(frand(1.6f) - 0.8f);
+            particleField.emit(x, y, z, rideTime, rideParams.speedFactor);
+        }
+    }
     if (rideParams.fogOn)
         glEnable(GL_FOG);
+    particleField.draw(rideParams.scaleFactor, sceneBrightness, camera, rideTime);
+
+    if (rideParams.lightingOn) {
+        const double angle = 0.2 * lightPhase;
+        setupLight(0, static_cast<float>(std::cos(angle)), 0.8f, static_cast<float>(std::sin(angle)), 0.5f, 0.75f,
+                   0.99f, 0.99f, sceneBrightness);
+        glEnable(GL_LIGHTING);
+    }
     glEnable(GL_DEPTH_TEST);
     track.draw(1.0f, sceneBrightness);
     glEnable(GL_CULL_FACE);
+    if (rideParams.sphereTextureOn) {
+        glEnable(GL_TEXTURE_2D);
+        glBindTexture(GL_TEXTURE_2D, sphereTexture);
+    }
+    glColor3f(0.5f, 0.5f, sceneBrightness);
+    glPushMatrix();
+    glTranslatef(track.carPosition[0], track.carPosition[1], track.carPosition[2]);
+    glRotatef(90, 1, 0, 0);
+    drawTexturedSphere(rideParams.scaleFactor * 0.01, rideParams.sphereDetail, rideParams.sphereDetail, 1.0, 1.0,
+                       0.0, 0.0);
+    glPopMatrix();
 
     glDisable(GL_CULL_FACE);
     glDisable(GL_DEPTH_TEST);
+    if (rideParams.sphereTextureOn)
+        glDisable(GL_TEXTURE_2D);
+    if (rideParams.lightingOn)
+        glDisable(GL_LIGHTING);
     if (rideParams.fogOn)
         glDisable(GL_FOG);
+
+    particleField.update(rideTime, rideParams);
 }
 
 void releaseResources()
 {
+    starField.release();
     textureTable.release();
 }

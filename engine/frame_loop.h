@@ -15,7 +15,8 @@ void frame();
 // New-track timer, stars, the scene, then the text style back to its defaults.
 void updateWorld();
 
-// Fog, track, lit sphere and particles, in that order, with the GL state put back afterwards.
+// First call fills the particle field; then fog, particles, light, track and the lit sphere,
+// with the GL state put back afterwards, and the particles advanced.
 void drawScene();
 
 // Deletes the star field's display list and every texture.

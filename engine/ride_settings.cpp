@@ -35,6 +35,7 @@ void loadRideSettings()
     rideParams.scaleFactor = scaleFactorForLevel(GetPrivateProfileIntA(SettingsSection, "Scale", 5, settings));
     rideParams.speedFactor = speedFactorForLevel(GetPrivateProfileIntA(SettingsSection, "Fast", 5, settings));
 
+    particleField.clear();
     camera.reset(static_cast<float>(rideParams.fieldOfView));
     track.generate(0.5f, 0.1f, 0.25f);
 
@@ -54,4 +55,44 @@ void setupResources()
 
     sphereTexture = LoadPictureTexture(workFilePath(SpherePictureFileName).c_str(), 256, 255, 0, true);
     textureTable.append(sphereTexture);
+
+    configureRideParticles(particleField, particleTexture);
+    starField.build(500, 1.5f, 0, StarField::UpperBallShell);
+}
+
+void configureRideParticles(ParticleField& field, unsigned int texture)
+{
+    field.capacity = ParticleField::poolSize;
+    field.alphaTest = 1;
+    field.blend = 1;
+    field.depthTest = 0;
+    field.depthWrite = 0;
+    field.texture = static_cast<int>(texture);
+    field.srcBlendIndex = 2;
+    field.dstBlendIndex = 1;
+    field.floorBounce = 0;
+    field.freeRotation = 0;
+    field.spinScale = 1;
+    for (int k = 0; k < 3; ++k) {
+        field.drawOffset[k] = 0;
+        field.baseVelocity[k] = 0;
+        field.wind[k] = 0;
+        field.startColour[k] = 1;
+        field.endColour[k] = 1;
+    }
+    field.startSize = 0.0025f;
+    field.growthRate = 0;
+    field.texS0 = 0;
+    field.texS1 = 1;
+    field.texT0 = 0;
+    field.texT1 = 1;
+    field.spread = 0;
+    field.gravity = 0;
+    field.drag = 1.0f;
+    field.pitchRate = 0;
+    field.yawRate = 0;
+    field.baseLifetime = -1.0f;
+    field.emitInterval = 0;
+    field.startAlpha = 1.0f;
+    field.endAlpha = 0;
 }

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 
+class ParticleField;
 class Track;
 
 // Full path of a file in the shared work folder.
@@ -13,9 +14,13 @@ std::string workFilePath(const char* name);
 // posts its message. Needs a current GL context (it sets the clear colour).
 void loadRideSettings();
 
-// Makes the ride's textures (spot, tent, sphere picture) into the texture table. Needs a
-// current GL context.
+// Makes the ride's textures (spot, tent, sphere picture) into the texture table, gives the
+// particle field its ride values and compiles the star field. Needs a current GL context.
 void setupResources();
+
+// The ride's particle values: a still cloud of small white motes that never die, added to the
+// picture without depth testing.
+void configureRideParticles(ParticleField& field, unsigned int texture);
 
 // "New Track: A B C D" with the track's four frequencies, cut to the buffer.
 void formatTrackMessage(const Track& track, char* buffer, std::size_t size);

@@ -24,35 +24,10 @@ protected:
     void SetUp() override
     {
         makeGlTestWindow(width, height);
-        while (glGetError() != GL_NO_ERROR) {
-        }
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        glAlphaFunc(GL_GREATER, 0);
-        setOverlayProjection();
+        resetToRestingGlState();
     }
 
     static bool enabled(GLenum capability) { return glIsEnabled(capability) == GL_TRUE; }
-
-    static void expectRestingState()
-    {
-        EXPECT_FALSE(enabled(GL_BLEND));
-        EXPECT_FALSE(enabled(GL_ALPHA_TEST));
-        EXPECT_FALSE(enabled(GL_TEXTURE_2D));
-        GLint function = 0, source = 0, destination = 0;
-        GLfloat reference = -1;
-        glGetIntegerv(GL_ALPHA_TEST_FUNC, &function);
-        glGetFloatv(GL_ALPHA_TEST_REF, &reference);
-        glGetIntegerv(GL_BLEND_SRC, &source);
-        glGetIntegerv(GL_BLEND_DST, &destination);
-        EXPECT_EQ(function, GL_GREATER);
-        EXPECT_EQ(reference, 0.0f);
-        EXPECT_EQ(source, GL_SRC_ALPHA);
-        EXPECT_EQ(destination, GL_ONE_MINUS_SRC_ALPHA);
-        GLboolean depthWrites = GL_FALSE;
-        glGetBooleanv(GL_DEPTH_WRITEMASK, &depthWrites);
-        EXPECT_TRUE(depthWrites);
-        EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-    }
 };
 
 TEST_F(EngineDrawingTest, RibbonIsOneQuadPerTwoPointsAndRestoresState)
@@ -70,7 +45,7 @@ TEST_F(EngineDrawingTest, RibbonIsOneQuadPerTwoPointsAndRestoresState)
     ASSERT_EQ(quads.size(), 360u);
     for (const auto& quad : quads)
         ASSERT_EQ(quad.size(), 4u);
-    expectRestingState();
+    expectRestingGlState();
 }
 
 TEST_F(EngineDrawingTest, GlyphsAreSlantedHalfWidthQuadsFromTheTopEdge)
@@ -99,7 +74,7 @@ TEST_F(EngineDrawingTest, GlyphsAreSlantedHalfWidthQuadsFromTheTopEdge)
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     EXPECT_STREQ(overlay.messageText, "AB");
     EXPECT_EQ(overlay.messageY, 20);
-    expectRestingState();
+    expectRestingGlState();
 }
 
 TEST_F(EngineDrawingTest, FadeQuadDarkensByOneMinusAlpha)
@@ -111,7 +86,7 @@ TEST_F(EngineDrawingTest, FadeQuadDarkensByOneMinusAlpha)
     EXPECT_NEAR(readBackPixel(width - 1, height - 1).green, 191, 2);
     drawFadeQuad(1.5f);
     EXPECT_EQ(readBackPixel(width / 2, height / 2).blue, 0);
-    expectRestingState();
+    expectRestingGlState();
 }
 
 TEST_F(EngineDrawingTest, ErrorLineRestartsTheMessage)
@@ -125,7 +100,7 @@ TEST_F(EngineDrawingTest, ErrorLineRestartsTheMessage)
     EXPECT_DOUBLE_EQ(overlay.messageExpiry, 53.0);
     EXPECT_STREQ(overlay.messageText, "kept");
     EXPECT_EQ(overlay.remember, 1);
-    expectRestingState();
+    expectRestingGlState();
 }
 
 TEST_F(EngineDrawingTest, MissingPictureGivesNameZeroWithoutGeneratingOne)
@@ -212,7 +187,7 @@ TEST_F(EngineDrawingTest, RideStartsFromItsFilesAndShowsTheRibbon)
         for (int x = 0; x < width; x += 2)
             bright += readBackPixel(x, y).red > 64;
     EXPECT_GT(bright, 0);
-    expectRestingState();
+    expectRestingGlState();
     EXPECT_FALSE(enabled(GL_DEPTH_TEST));
     EXPECT_FALSE(enabled(GL_FOG));
     EXPECT_FALSE(enabled(GL_CULL_FACE));

@@ -1,6 +1,9 @@
 #include "tests/support/gl_test_window.h"
 
+#include "engine/scene/overlay.h"
+
 #include <GL/freeglut.h>
+#include <gtest/gtest.h>
 
 void makeGlTestWindow(int width, int height)
 {
@@ -77,4 +80,37 @@ std::vector<std::vector<FeedbackVertex>> quadCorners(const std::vector<std::vect
         quads.push_back(corners);
     }
     return quads;
+}
+
+void resetToRestingGlState()
+{
+    while (glGetError() != GL_NO_ERROR) {
+    }
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glAlphaFunc(GL_GREATER, 0);
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    setOverlayProjection();
+}
+
+void expectRestingGlState()
+{
+    EXPECT_FALSE(glIsEnabled(GL_BLEND));
+    EXPECT_FALSE(glIsEnabled(GL_ALPHA_TEST));
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+    EXPECT_FALSE(glIsEnabled(GL_DEPTH_TEST));
+    GLint function = 0, source = 0, destination = 0;
+    GLfloat reference = -1;
+    glGetIntegerv(GL_ALPHA_TEST_FUNC, &function);
+    glGetFloatv(GL_ALPHA_TEST_REF, &reference);
+    glGetIntegerv(GL_BLEND_SRC, &source);
+    glGetIntegerv(GL_BLEND_DST, &destination);
+    EXPECT_EQ(function, GL_GREATER);
+    EXPECT_EQ(reference, 0.0f);
+    EXPECT_EQ(source, GL_SRC_ALPHA);
+    EXPECT_EQ(destination, GL_ONE_MINUS_SRC_ALPHA);
+    GLboolean depthWrites = GL_FALSE;
+    glGetBooleanv(GL_DEPTH_WRITEMASK, &depthWrites);
+    EXPECT_TRUE(depthWrites);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }

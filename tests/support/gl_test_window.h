@@ -7,6 +7,14 @@
 // program and kept current. Size in pixels.
 void makeGlTestWindow(int width = 320, int height = 240);
 
+// Clears pending GL errors and puts back the engine's resting state: blend function source
+// alpha / one minus source alpha, alpha test above 0, overlay projection, black cleared buffers.
+void resetToRestingGlState();
+
+// Whether everything a drawing routine may switch on is off again and the resting functions are
+// back (GoogleTest expectations; call from a test).
+void expectRestingGlState();
+
 // One pixel (RGB, 0..255) of the back buffer; x and y from the bottom-left corner.
 struct Pixel {
     int red, green, blue;

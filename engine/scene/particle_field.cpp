@@ -1,0 +1,245 @@
+#include "engine/scene/particle_field.h"
+
+#include "engine/camera.h"
+#include "engine/random.h"
+#include "engine/ride_params.h"
+
+#include <GL/gl.h>
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+
+namespace {
+
+constexpr GLenum sourceFactors[] = {GL_ZERO, GL_ONE, GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA, GL_DST_ALPHA,
+                                    GL_ONE_MINUS_DST_ALPHA, GL_DST_COLOR, GL_ONE_MINUS_DST_COLOR,
+                                    GL_SRC_ALPHA_SATURATE};
+constexpr GLenum destinationFactors[] = {GL_ZERO, GL_ONE, GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA, GL_DST_ALPHA,
+                                         GL_ONE_MINUS_DST_ALPHA, GL_SRC_COLOR, GL_ONE_MINUS_SRC_COLOR};
+
+template<typename Table>
+GLenum factorAt(const Table& table, int index, GLenum fallback)
+{
+    if (index < 0 || index >= static_cast<int>(std::size(table)))
+        return fallback;
+    return table[index];
+}
+
+}
+
+int ParticleField::emitCursor = 0;
+float ParticleField::lastUpdateTime = 0;
+
+float lerp(float a, float b, float u)
+{
+    return (1 - u) * a + u * b;
+}
+
+float cosineBlend(float a, float b, float u)
+{
+    const float w = (1 - std::cos(u * 3.1415927f)) / 2;
+    return (1 - w) * a + w * b;
+}
+
+ParticleField::ParticleField()
+{
+    clear();
+}
+
+void ParticleField::clear()
+{
+    const int slots = std::clamp(capacity, 0, poolSize);
+    for (int i = 0; i < slots; ++i)
+        particles[i].alive = 0;
+    seeded = 0;
+}
+
+int ParticleField::emit(float x, float y, float z, float time, float speedFactor)
+{
+    if (lastEmitTime + emitInterval > time)
+        return -1;
+    const float halfSpread = spread * 0.5f;
+    const int slots = std::clamp(capacity, 0, poolSize);
+    int slot = -1;
+    for (int k = 0; k < slots; ++k) {
+        const int candidate = (emitCursor + k) % slots;
+        if (!particles[candidate].alive) {
+            slot = candidate;
+            break;
+        }
+    }
+    if (slot < 0)
+        return -1;
+    emitCursor = (slot + 1) % slots;
+    lastEmitTime = time;
+
+    Particle& particle = particles[slot];
+    particle.alive = 1;
+    particle.position[0] = x;
+    particle.position[1] = y;
+    particle.position[2] = z;
+    for (int k = 0; k < 3; ++k)
+        particle.velocity[k] = static_cast<float>(frand(spread) - halfSpread + baseVelocity[k]);
+    particle.pitch = 0;
+    particle.pitchRate = pitchRate;
+    particle.yaw = 0;
+    particle.yawRate = yawRate;
+    if (freeRotation) {
+        particle.roll = static_cast<float>(frand(360.0));
+        particle.rollRate = static_cast<float>((frand(200.0) - 100.0) * spinScale);
+    } else {
+        particle.roll = 0;
+        particle.rollRate = 0;
+    }
+    particle.size = startSize;
+    particle.birthTime = time;
+    particle.lifetime = static_cast<float>((frand(0.5) + 0.5) * (baseLifetime / speedFactor));
+    particle.deathTime = time + particle.lifetime;
+    return slot;
+}
+
+void ParticleField::update(float time, const RideParams& params)
+{
+    float dt = time - lastUpdateTime;
+    if (dt > 0.1f)
+        dt = 0.05f;
+    else if (dt < 0.005f)
+        dt = 0.005f;
+    lastUpdateTime = time;
+    const float c = dt * params.scaleFactor * params.speedFactor;
+
+    const int slots = std::clamp(capacity, 0, poolSize);
+    for (int i = 0; i < slots; ++i) {
+        Particle& particle = particles[i];
+        if (!particle.alive)
+            continue;
+        if (particle.lifetime > 0 && time > particle.deathTime) {
+            particle.alive = 0;
+            continue;
+        }
+        for (int k = 0; k < 3; ++k)
+            particle.position[k] += (wind[k] + particle.velocity[k]) * c;
+        if (drag != 1.0f) {
+            for (float& component : particle.velocity)
+                component *= drag;
+        }
+        particle.velocity[1] += gravity;
+        particle.pitch += dt * particle.pitchRate;
+        particle.yaw += dt * particle.yawRate;
+        if (freeRotation)
+            particle.roll += dt * particle.rollRate;
+        particle.size += dt * growthRate * params.speedFactor;
+        if (floorBounce && particle.position[1] < 0) {
+            particle.position[1] = 0;
+            particle.velocity[1] *= -0.5f;
+        }
+    }
+}
+
+void ParticleField::colourAt(const Particle& particle, float brightness, float time, float (&rgba)[4]) const
+{
+    if (particle.lifetime > 0) {
+        const float u = (time - particle.birthTime) / particle.lifetime;
+        const float alpha = cosineBlend(startAlpha * brightness, endAlpha * brightness, u);
+        for (int k = 0; k < 3; ++k)
+            rgba[k] = lerp(startColour[k], endColour[k], u) * alpha;
+        rgba[3] = alpha;
+    } else {
+        const float alpha = startAlpha * brightness;
+        for (int k = 0; k < 3; ++k)
+            rgba[k] = startColour[k] * alpha;
+        rgba[3] = alpha;
+    }
+}
+
+void ParticleField::draw(float scale, float brightness, const Camera& camera, float time) const
+{
+    if (alphaTest) {
+        glAlphaFunc(GL_GREATER, 0.1f);
+        glEnable(GL_ALPHA_TEST);
+    }
+    if (blend) {
+        glBlendFunc(factorAt(sourceFactors, srcBlendIndex, GL_SRC_ALPHA),
+                    factorAt(destinationFactors, dstBlendIndex, GL_ONE_MINUS_SRC_ALPHA));
+        glEnable(GL_BLEND);
+    }
+    if (depthTest) {
+        if (!depthWrite)
+            glDepthMask(GL_FALSE);
+        glEnable(GL_DEPTH_TEST);
+    }
+    // No texture yet: draw plain quads rather than bind a name that was never made.
+    if (texture >= 0) {
+        glEnable(GL_TEXTURE_2D);
+        glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(texture));
+    }
+
+    float right[3] = {0, 0, 0};
+    float up[3] = {0, 0, 0};
+    if (!freeRotation) {
+        GLfloat m[16];
+        glGetFloatv(GL_MODELVIEW_MATRIX, m);
+        for (int k = 0; k < 3; ++k) {
+            right[k] = m[k * 4] * scale;
+            up[k] = m[k * 4 + 1] * scale;
+        }
+    }
+
+    const int slots = std::clamp(capacity, 0, poolSize);
+    for (int i = 0; i < slots; ++i) {
+        const Particle& particle = particles[i];
+        if (!particle.alive)
+            continue;
+        float rgba[4];
+        colourAt(particle, brightness, time, rgba);
+        glColor4fv(rgba);
+        glPushMatrix();
+        glTranslatef(drawOffset[0] + particle.position[0], drawOffset[1] + particle.position[1],
+                     drawOffset[2] + particle.position[2]);
+        if (freeRotation) {
+            const float h = scale * particle.size;
+            glRotatef(-camera.yaw - particle.yaw, 0, 1, 0);
+            glRotatef(-camera.pitch - particle.pitch, 1, 0, 0);
+            glRotatef(-camera.roll - particle.roll, 0, 0, 1);
+            glBegin(GL_QUADS);
+            glTexCoord2f(texS0, texT0);
+            glVertex3f(-h, -h, 0);
+            glTexCoord2f(texS1, texT0);
+            glVertex3f(h, -h, 0);
+            glTexCoord2f(texS1, texT1);
+            glVertex3f(h, h, 0);
+            glTexCoord2f(texS0, texT1);
+            glVertex3f(-h, h, 0);
+        } else {
+            const float size = particle.size;
+            const float r[3] = {right[0] * size, right[1] * size, right[2] * size};
+            const float u[3] = {up[0] * size, up[1] * size, up[2] * size};
+            glBegin(GL_QUADS);
+            glTexCoord2f(texS0, texT0);
+            glVertex3f(-r[0] - u[0], -r[1] - u[1], -r[2] - u[2]);
+            glTexCoord2f(texS1, texT0);
+            glVertex3f(r[0] - u[0], r[1] - u[1], r[2] - u[2]);
+            glTexCoord2f(texS1, texT1);
+            glVertex3f(r[0] + u[0], r[1] + u[1], r[2] + u[2]);
+            glTexCoord2f(texS0, texT1);
+            glVertex3f(u[0] - r[0], u[1] - r[1], u[2] - r[2]);
+        }
+        glEnd();
+        glPopMatrix();
+    }
+
+    if (alphaTest) {
+        glDisable(GL_ALPHA_TEST);
+        glAlphaFunc(GL_GREATER, 0);
+    }
+    if (blend) {
+        glDisable(GL_BLEND);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    }
+    if (depthTest) {
+        glDisable(GL_DEPTH_TEST);
+        if (!depthWrite)
+            glDepthMask(GL_TRUE);
+    }
+    glDisable(GL_TEXTURE_2D);
+}
