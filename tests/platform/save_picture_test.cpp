@@ -3,8 +3,7 @@
 
 #include <cstdint>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <iterator>
 
 namespace {
 
@@ -60,21 +59,7 @@ TEST(SavePictureTest, PicturesOfOtherFormatsAreWrittenWith24Bits)
     EXPECT_EQ(std::filesystem::file_size(file), 54u + 3u * 256u * 256u);
 }
 
-TEST(SavePictureTest, ReplacesTheOldFileAndLeavesNoTemporaryBehind)
-{
-    TemporaryFolder folder;
-    const auto file = folder.write("Tavrolin1.alo", "old");
-    QImage picture(128, 128, QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    ASSERT_TRUE(SavePicture(picture, file));
-    EXPECT_EQ(std::filesystem::file_size(file), 49206u);
-    int entries = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.path()))
-        ++entries;
-    EXPECT_EQ(entries, 1);
-}
-
-TEST(SavePictureTest, FailureLeavesTheOldFileUntouched)
+TEST(SavePictureTest, ReplacesTheOldFileOrOnFailureLeavesItUntouched)
 {
     TemporaryFolder folder;
     const auto file = folder.write("Tavrolin1.alo", "old");
@@ -82,13 +67,12 @@ TEST(SavePictureTest, FailureLeavesTheOldFileUntouched)
     EXPECT_EQ(TemporaryFolder::read(file), "old");
     EXPECT_FALSE(SavePicture(QImage(8, 8, QImage::Format_RGB32), folder.path() / "missing" / "x.alo"));
 
-    if (getuid() != 0) { // root may write anywhere
-        chmod(folder.path().c_str(), 0500);
-        QImage picture(128, 128, QImage::Format_RGB32);
-        picture.fill(Qt::white);
-        EXPECT_FALSE(SavePicture(picture, file));
-        EXPECT_EQ(TemporaryFolder::read(file), "old");
-    }
+    QImage picture(128, 128, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    ASSERT_TRUE(SavePicture(picture, file));
+    EXPECT_EQ(std::filesystem::file_size(file), 49206u);
+    const auto entries = std::distance(std::filesystem::directory_iterator(folder.path()), {});
+    EXPECT_EQ(entries, 1) << "a temporary file was left behind";
 }
 
 }

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 // Xlib's macros (None, Bool, Status) must come after GoogleTest's own names.
 #include "platform/find_window.h"
-#include "platform/show_cursor.h"
 #include "platform/window_rect.h"
 #include "platform/window_watch.h"
 
@@ -169,12 +168,6 @@ TEST_F(WindowServicesTest, WatchTellsWhenAWindowIsDestroyed)
     for (int i = 0; i < 50 && !watch.destroyed(); ++i)
         poll(&descriptor, 1, 100);
     EXPECT_TRUE(watch.destroyed());
-}
-
-TEST_F(WindowServicesTest, PointerCanBeHiddenAndShownAgain)
-{
-    EXPECT_TRUE(ShowCursor(false));
-    EXPECT_TRUE(ShowCursor(true));
 }
 
 }

@@ -7,8 +7,6 @@
 
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -73,23 +71,12 @@ TEST_F(LoadSettingsTest, NonNumbersAndOverflowsLeaveFieldsAsTheyWere)
     EXPECT_EQ(ShellSettings.FastPos, -3);
     EXPECT_EQ(ShellSettings.BgmRepeat, 4);
     EXPECT_EQ(ShellSettings.BgmKind, 1);
-}
 
-TEST_F(LoadSettingsTest, EmptyValuesGiveZero)
-{
-    ShellSettings.ScalePos = 2;
-    ShellSettings.BgmKind = 1;
+    // Empty text is no failure: it reads as 0.
     settingsFile(key(ScaleKey, "") + key(BgmKindKey, ""));
     LoadSettings();
     EXPECT_EQ(ShellSettings.ScalePos, 0);
     EXPECT_EQ(ShellSettings.BgmKind, 0);
-}
-
-TEST_F(LoadSettingsTest, UnknownMusicKindsStayAsRead)
-{
-    settingsFile(key(BgmKindKey, "7"));
-    LoadSettings();
-    EXPECT_EQ(ShellSettings.BgmKind, 7);
 }
 
 TEST_F(LoadSettingsTest, FileMusicWithoutAReadableFileIsTurnedOffForThisRunOnly)
@@ -161,14 +148,6 @@ TEST(IniStringTest, WritingAllKeysGivesTheExactShiftJisFile)
               "\x42\x47\x4D\xD8\xCB\xDF\xB0\xC4=0\r\n"
               "\x42\x47\x4D\xCC\xA7\xB2\xD9=\r\n");
     EXPECT_EQ(GetIniString("Section", BgmKindKey, file), "2");
-    EXPECT_EQ(GetIniString("Section", BgmFileKey, file), "");
-}
-
-TEST(IniStringTest, FailedWriteIsIgnoredAndLeavesNoFile)
-{
-    TemporaryFolder folder;
-    PutIniString("Section", ScaleKey, "6", folder.path() / "missing" / "Tavrolin.ini");
-    EXPECT_FALSE(std::filesystem::exists(folder.path() / "missing"));
 }
 
 TEST(FileExistsTest, OnlyReadableFilesPassAndOneTrailingSlashIsDropped)
@@ -181,13 +160,7 @@ TEST(FileExistsTest, OnlyReadableFilesPassAndOneTrailingSlashIsDropped)
     EXPECT_FALSE(FileExists(folder.path().string()));
     EXPECT_FALSE(FileExists(folder.path().string() + "/"));
     EXPECT_FALSE(FileExists((folder.path() / "b.mp3").string()));
-    EXPECT_FALSE(FileExists(""));
     EXPECT_FALSE(FileExists("/"));
-    const std::string locked = folder.write("locked.mp3", "x").string();
-    chmod(locked.c_str(), 0);
-    if (getuid() != 0) { // root reads anything
-        EXPECT_FALSE(FileExists(locked));
-    }
 }
 
 TEST(FolderOfPathTest, TakesTheTextBeforeTheLastSlash)
@@ -196,8 +169,6 @@ TEST(FolderOfPathTest, TakesTheTextBeforeTheLastSlash)
     EXPECT_EQ(FolderOfPath("/a.mp3"), "/");
     EXPECT_EQ(FolderOfPath("a.mp3"), "");
     EXPECT_EQ(FolderOfPath("music/"), "music");
-    EXPECT_EQ(FolderOfPath("music\\a.mp3"), "");
-    EXPECT_EQ(FolderOfPath(""), "");
 }
 
 }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The instance check: while a marker window of another instance exists, mapped or not, every start
-# of the shell ends at once and does nothing.
+# Starts that end at once: beside a marker window of another instance (mapped or not) before
+# anything is done, and with a mode letter that opens no window after the engine check.
 source "$(dirname "$0")/e2e_common.sh"
 run_on_virtual_display "$@"
 
@@ -25,6 +25,19 @@ every_start_ends_at_once_beside() {
   wait "$marker_pid" "$window_pid" 2>/dev/null || true
 }
 
+other_modes_end_after_the_engine_check() {
+  for mode in s /x /c /C:1234; do
+    # shellcheck disable=SC2086
+    shell_ends_at_once 5 $mode
+    [ -z "$(pointer_requests)" ] || fail "'$mode' touched the pointer"
+    [ -d "$workfolder" ] || fail "'$mode' did not make the work folder"
+    [ ! -e "$workfolder/Tavrolin1.alo" ] || fail "'$mode' wrote pictures"
+    [ "$(window_count Tavrolin_VC)" -eq 0 ] || fail "'$mode' started the engine"
+    rm -rf "$workfolder"
+  done
+}
+
 every_start_ends_at_once_beside Tavrolin_Main
 every_start_ends_at_once_beside "■Tavrolin■"
-echo "shell instance check: 2 passed"
+other_modes_end_after_the_engine_check
+echo "shell starts that end at once: 3 passed"
