@@ -23,8 +23,9 @@ std::unique_ptr<QWidget> ShowPreview(std::int32_t parentHandle)
 
     auto preview = std::make_unique<Tavrolin_R>();
     // Without a parent the window shows on its own at its picture's size, and closing it ends
-    // the program.
-    if (rect && SetParent(preview->winId(), parent) && preview->EndWithWindow(parent)) {
+    // the program. The watch starts before the reparenting, so a parent that goes in between is
+    // still noticed.
+    if (rect && preview->EndWithWindow(parent) && SetParent(preview->winId(), parent)) {
         const int width = rect->right - rect->left;
         const int height = rect->bottom - rect->top;
         preview->setGeometry(0, 0, width, height);
