@@ -1,6 +1,5 @@
 #include "shell/dialog/open_file_request.h"
 #include "shell/dialog/track_number.h"
-#include "shell/dialog/value_text.h"
 
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -26,21 +25,6 @@ TEST(TrackNumberTest, NumbersRoundHalfToEvenAndEverythingElseIsNoTrack)
     EXPECT_EQ(TrackNumberOfText(""), 0);
     EXPECT_EQ(TrackNumberOfText("abc"), 0);
     EXPECT_EQ(TrackNumberOfText("12abc"), 0);
-}
-
-TEST(TrackNumberTest, TrackZeroShowsAsAnEmptyBox)
-{
-    EXPECT_EQ(TrackText(0), "");
-    EXPECT_EQ(TrackText(7), "7");
-    EXPECT_EQ(TrackText(30), "30");
-    EXPECT_EQ(TrackText(-4), "-4");
-}
-
-TEST(ValueTextTest, PositiveValuesCarryAPlusAndTheCentreIsStandard)
-{
-    EXPECT_EQ(SliderValueText(1), QStringLiteral("+1"));
-    EXPECT_EQ(SliderValueText(0), QStringLiteral("標準"));
-    EXPECT_EQ(SliderValueText(-1), QStringLiteral("-1"));
 }
 
 TEST(FileFilterTest, MusicPatternsMatchInAnyLetterCaseAndNothingElse)
