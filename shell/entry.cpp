@@ -7,14 +7,13 @@
 #include "platform/window_rect.h"
 #include "platform/work_folder.h"
 #include "settings_file.h"
+#include "shell/dialog/tavrolin_p.h"
 #include "tavrolin_r.h"
 #include "tavrolin_s.h"
 
 #include <QMessageBox>
 
 namespace {
-
-constexpr const char* DialogCaption = "■Tavrolin■";
 
 std::unique_ptr<QWidget> ShowPreview(std::int32_t parentHandle)
 {
@@ -46,7 +45,7 @@ void ShowMissingEngineMessage()
 
 std::unique_ptr<QWidget> Main(const std::string& commandText)
 {
-    if (FindWindowA(Tavrolin_S::Caption) != 0 || FindWindowA(DialogCaption) != 0)
+    if (FindWindowA(Tavrolin_S::Caption) != 0 || FindWindowA(Tavrolin_P::Caption) != 0)
         return nullptr;
 
     const char letter = ModeLetter(commandText);
@@ -59,8 +58,11 @@ std::unique_ptr<QWidget> Main(const std::string& commandText)
         ShowMissingEngineMessage();
         return nullptr;
     }
-    if (letter == 'C')
+    if (letter == 'C') {
+        Tavrolin_P dialog;
+        dialog.exec();
         return nullptr;
+    }
     if (!commandText.empty() && letter != 'S')
         return nullptr;
     if (letter == 'S')

@@ -26,7 +26,7 @@ every_start_ends_at_once_beside() {
 }
 
 other_modes_end_after_the_engine_check() {
-  for mode in s /x /c /C:1234; do
+  for mode in s /x /y:1234; do
     # shellcheck disable=SC2086
     shell_ends_at_once 5 $mode
     [ -z "$(pointer_requests)" ] || fail "'$mode' touched the pointer"

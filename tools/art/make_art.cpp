@@ -1,9 +1,14 @@
 // Makes the shell's pictures: the all-black character sheet, the Earth map with clouds that the
-// engine wraps on its planet, and the still preview picture.
+// engine wraps on its planet, the still preview picture, and the settings dialog's banner frames,
+// radio pictures and window icon.
 //   tavrolin_art <earth.jpg> <output folder>
 // The results are committed under shell/resources; run again only to change the art.
 
+#include "dialog_art.h"
+#include "globe.h"
+
 #include <QColor>
+#include <QGuiApplication>
 #include <QDir>
 #include <QImage>
 #include <QPainter>
@@ -17,19 +22,6 @@
 #include <random>
 
 namespace {
-
-constexpr double Pi = 3.14159265358979323846;
-
-struct Vector {
-    double x = 0;
-    double y = 0;
-    double z = 0;
-};
-
-Vector operator+(Vector a, Vector b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
-Vector operator*(Vector a, double s) { return {a.x * s, a.y * s, a.z * s}; }
-double dot(Vector a, Vector b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-Vector normalised(Vector a) { return a * (1.0 / std::sqrt(dot(a, a))); }
 
 // Smooth 3-D value noise on an integer lattice; sampled on the sphere, so the map has no seam at
 // the date line and no pinching at the poles.
@@ -166,25 +158,8 @@ QImage previewPicture(const QImage& map, int width, int height)
             const double d2 = dx * dx + dy * dy;
             QColor pixel = QColor::fromRgb(picture.pixel(x, y));
             if (d2 < 1.0) {
-                const Vector normal {dx, dy, std::sqrt(1.0 - d2)};
-                // Tilt the globe so that Africa and Europe face the viewer.
-                const double tilt = 0.35;
-                const Vector turned {normal.x, normal.y * std::cos(tilt) + normal.z * std::sin(tilt),
-                                     -normal.y * std::sin(tilt) + normal.z * std::cos(tilt)};
-                const double latitude = std::asin(std::clamp(turned.y, -1.0, 1.0));
-                const double longitude = std::atan2(turned.x, turned.z) + 0.25;
-                double u = (longitude + Pi) / (2 * Pi);
-                u -= std::floor(u);
-                const double v = 0.5 - latitude / Pi;
-                const QColor ground = QColor::fromRgb(surface.pixel(std::clamp(static_cast<int>(u * surface.width()), 0, surface.width() - 1),
-                                                                    std::clamp(static_cast<int>(v * surface.height()), 0, surface.height() - 1)));
-                const double lit = std::clamp(dot(normal, light), 0.0, 1.0);
-                const double shade = 0.06 + 0.94 * std::pow(lit, 0.8);
-                const double rim = std::pow(1.0 - normal.z, 3.0);
-                auto channel = [&](double value, double air) {
-                    return std::clamp(static_cast<int>(value * shade + air * rim * (0.25 + lit)), 0, 255);
-                };
-                pixel = QColor(channel(ground.red(), 90), channel(ground.green(), 150), channel(ground.blue(), 255));
+                // Tilted so that Africa and Europe face the viewer.
+                pixel = globeColour(surface, {dx, dy, std::sqrt(1.0 - d2)}, light, 0.35, 0.25);
             } else {
                 const double distance = std::sqrt(d2) - 1.0;
                 const double glow = std::exp(-distance * 28.0) * 0.55;
@@ -243,17 +218,22 @@ QImage previewPicture(const QImage& map, int width, int height)
     return picture.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-bool save(const QImage& picture, const QDir& folder, const char* name)
+// JPEG for pictures, PNG for the small ones with sharp edges or transparency.
+bool save(const QImage& picture, const QDir& folder, const QString& name)
 {
     const QString path = folder.filePath(name);
-    if (!picture.save(path, "JPG", 95)) {
+    // The header's density is what the pixel sizes assume: 96 dots per inch.
+    QImage stamped = picture;
+    stamped.setDotsPerMeterX(3780);
+    stamped.setDotsPerMeterY(3780);
+    const bool png = name.endsWith(QStringLiteral(".png"));
+    if (!stamped.save(path, png ? "PNG" : "JPG", png ? -1 : 95)) {
         std::fprintf(stderr, "tavrolin_art: cannot write %s\n", qPrintable(path));
         return false;
     }
     std::printf("%s %dx%d\n", qPrintable(path), picture.width(), picture.height());
     return true;
 }
-
 }
 
 int main(int argc, char** argv)
@@ -262,6 +242,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: tavrolin_art <earth.jpg> <output folder>\n");
         return 2;
     }
+    // Text in the banner needs the font database, which needs a GUI application; no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
     const QImage earth(QString::fromLocal8Bit(argv[1]));
     if (earth.isNull()) {
         std::fprintf(stderr, "tavrolin_art: cannot read %s\n", argv[1]);
@@ -276,7 +260,11 @@ int main(int argc, char** argv)
     const QImage sphere = map.scaled(256, 256, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     const QImage preview = previewPicture(map, 152, 112);
 
-    const bool ok = save(sheet, folder, "character_sheet.jpg") && save(sphere, folder, "earth_map.jpg")
+    bool ok = save(sheet, folder, "character_sheet.jpg") && save(sphere, folder, "earth_map.jpg")
         && save(preview, folder, "preview.jpg");
+    for (int frame = 1; ok && frame <= BannerFrameCount; ++frame)
+        ok = save(BannerFrame(map, frame), folder, QStringLiteral("banner%1.jpg").arg(frame, 2, 10, QLatin1Char('0')));
+    ok = ok && save(RadioPicture(false), folder, "radio0.png") && save(RadioPicture(true), folder, "radio1.png")
+        && save(WindowIcon(map), folder, "icon.png");
     return ok ? 0 : 1;
 }
