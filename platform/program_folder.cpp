@@ -1,0 +1,10 @@
+#include "program_folder.h"
+
+std::filesystem::path ProgramFolder()
+{
+    std::error_code error;
+    const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error)
+        return {};
+    return executable.parent_path();
+}

@@ -1,0 +1,36 @@
+#include "command_line.h"
+
+#include "number_text.h"
+
+#include <cmath>
+#include <limits>
+
+std::string CommandText(int argc, const char* const* argv)
+{
+    std::string text;
+    for (int i = 1; i < argc; ++i) {
+        if (i > 1)
+            text += ' ';
+        text += argv[i];
+    }
+    return text;
+}
+
+char ModeLetter(std::string_view commandText)
+{
+    if (commandText.size() < 2)
+        return '\0';
+    const char letter = commandText[1];
+    return letter >= 'a' && letter <= 'z' ? static_cast<char>(letter - 'a' + 'A') : letter;
+}
+
+std::int32_t PreviewParentHandle(std::string_view commandText)
+{
+    if (commandText.size() < 4)
+        return 0;
+    // Halves go to the even neighbour, as whole-number conversion always has.
+    const double handle = std::nearbyint(LeadingNumber(commandText.substr(3)));
+    if (handle < std::numeric_limits<std::int32_t>::min() || handle > std::numeric_limits<std::int32_t>::max())
+        return 0;
+    return static_cast<std::int32_t>(handle);
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QString>
+
+// The text under a slider for its position: "+v" above 0, "標準" at 0, "-v" below 0.
+QString SliderValueText(int value);

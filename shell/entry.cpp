@@ -1,0 +1,74 @@
+#include "entry.h"
+
+#include "command_line.h"
+#include "path_text.h"
+#include "platform/find_window.h"
+#include "platform/show_cursor.h"
+#include "platform/window_rect.h"
+#include "platform/work_folder.h"
+#include "settings_file.h"
+#include "shell/dialog/tavrolin_p.h"
+#include "tavrolin_r.h"
+#include "tavrolin_s.h"
+
+#include <QMessageBox>
+
+namespace {
+
+std::unique_ptr<QWidget> ShowPreview(std::int32_t parentHandle)
+{
+    const NativeWindow parent = static_cast<NativeWindow>(static_cast<std::uint32_t>(parentHandle));
+    const std::optional<WindowRect> rect = GetWindowRect(parent);
+
+    auto preview = std::make_unique<Tavrolin_R>();
+    // Without a parent the window shows on its own at its picture's size, and closing it ends
+    // the program. The watch starts before the reparenting, so a parent that goes in between is
+    // still noticed.
+    if (rect && preview->EndWithWindow(parent) && SetParent(preview->winId(), parent)) {
+        const int width = rect->right - rect->left;
+        const int height = rect->bottom - rect->top;
+        preview->setGeometry(0, 0, width, height);
+        preview->Img_Prev->setGeometry(0, 0, width, height);
+    }
+    preview->show();
+    return preview;
+}
+
+}
+
+void ShowMissingEngineMessage()
+{
+    QMessageBox message(QMessageBox::NoIcon, "Tavrolin", QString::fromUtf8(MissingEngineMessage),
+                        QMessageBox::Ok);
+    message.exec();
+}
+
+std::unique_ptr<QWidget> Main(const std::string& commandText)
+{
+    if (FindWindowA(Tavrolin_S::Caption) != 0 || FindWindowA(Tavrolin_P::Caption) != 0)
+        return nullptr;
+
+    const char letter = ModeLetter(commandText);
+    if (letter == 'P')
+        return ShowPreview(PreviewParentHandle(commandText));
+
+    MakeWorkFolder();
+    LoadSettings();
+    if (!FileExists(Tavrolin_S::EnginePath().string())) {
+        ShowMissingEngineMessage();
+        return nullptr;
+    }
+    if (letter == 'C') {
+        Tavrolin_P dialog;
+        dialog.exec();
+        return nullptr;
+    }
+    if (!commandText.empty() && letter != 'S')
+        return nullptr;
+    if (letter == 'S')
+        ShowCursor(false);
+
+    auto host = std::make_unique<Tavrolin_S>(letter);
+    host->Load();
+    return host;
+}

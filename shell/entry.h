@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+#include <string>
+
+// The shell's entry procedure, run once the Qt application exists. Refuses to run beside another
+// instance, dispatches on the command text's mode letter and loads the one window of the mode.
+// Returns that window, which keeps the program alive in the event loop until it ends the program;
+// null when the program ends at once.
+std::unique_ptr<QWidget> Main(const std::string& commandText);
+
+// The text of the one message the shell ever shows.
+inline constexpr const char* MissingEngineMessage = "Tavrolin.dll が同じﾌｫﾙﾀﾞに見つかりません！";
+
+// Shows that message in a box titled "Tavrolin" with one OK button; returns when it is closed.
+void ShowMissingEngineMessage();

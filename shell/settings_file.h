@@ -1,0 +1,29 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+// The settings file "Tavrolin.ini" in the work folder: one section, five keys. Key names are the
+// Shift-JIS bytes the file has always held; the music path is stored as file-system bytes.
+inline constexpr std::string_view ScaleKey = "Scale";
+inline constexpr std::string_view FastKey = "Fast";
+inline constexpr std::string_view BgmKindKey = "BGM\x8B\xE6\x95\xAA";       // BGM区分
+inline constexpr std::string_view BgmRepeatKey = "BGM\xD8\xCB\xDF\xB0\xC4"; // BGMﾘﾋﾟｰﾄ
+inline constexpr std::string_view BgmFileKey = "BGM\xCC\xA7\xB2\xD9";       // BGMﾌｧｲﾙ
+
+// The settings file's path inside the work folder.
+std::filesystem::path SettingsFilePath();
+
+// The key's value, at most 255 bytes and cut at a NUL byte; empty text when the file, section or
+// key is missing.
+std::string GetIniString(std::string_view section, std::string_view key, const std::filesystem::path& file);
+
+// Writes the key (an empty value keeps the key with nothing after "="); a failed write is ignored.
+void PutIniString(std::string_view section, std::string_view key, std::string_view value,
+                  const std::filesystem::path& file);
+
+// Fills ShellSettings from the settings file. A value that is not a number, or that does not fit
+// its field, leaves the field as it was; a music file that cannot be read turns file music off
+// for this run without touching the file.
+void LoadSettings();

@@ -1,0 +1,3 @@
+#include "shell_settings.h"
+
+ShellSettingsRecord ShellSettings;

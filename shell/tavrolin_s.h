@@ -1,0 +1,53 @@
+#pragma once
+
+#include "engine_watch.h"
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+#include <filesystem>
+
+// The host window of a screensaver run: exists as a native window titled "Tavrolin_Main" so that
+// other starts of the shell see it, but is never shown. Loading it exports the engine's two
+// pictures and starts the engine; its watch then ends the program once the engine's window has
+// gone.
+class Tavrolin_S : public QWidget {
+    Q_OBJECT
+
+public:
+    // modeLetter: the command line's mode letter; 'S' means the pointer was hidden at start and is
+    // shown again at the end.
+    explicit Tavrolin_S(char modeLetter, QWidget* parent = nullptr);
+
+    // The caption by which other starts of the shell know that a run is going on.
+    static constexpr const char* Caption = "Tavrolin_Main";
+
+    // The start-up: pictures, engine. Returns once the engine has been started (or failed to).
+    void Load();
+    // The end of the run, whatever its reason: pointer shown again (mode 'S'), event loop ended.
+    // Runs once; later calls do nothing.
+    void Unload();
+
+    // The engine: the shell's own folder, then "Tavrolin.dll".
+    static std::filesystem::path EnginePath();
+    // The picture control array: item 1, the all-black 128 x 128 character sheet; item 2, the
+    // 256 x 256 Earth map with clouds. Any other item gives a null picture.
+    static QImage Pic(int item);
+
+    QTimer Timer1; // file-music repeat watch, 1000 ms
+    QTimer Timer2; // audio-CD watch, 200 ms
+    QTimer Timer3; // engine-window watch, 500 ms
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Timer3Tick();
+
+    char m_modeLetter;
+    int m_engineProcess = -1;
+    QElapsedTimer m_sinceEngineStart;
+    EngineWatch m_engineWatch;
+    bool m_unloaded = false;
+};

@@ -1,0 +1,361 @@
+#include "platform/work_folder.h"
+#include "shell/controls/gfx_frame.h"
+#include "shell/controls/xp_button.h"
+#include "shell/dialog/outline_shape.h"
+#include "shell/dialog/picture_box.h"
+#include "shell/dialog/tavrolin_p.h"
+#include "shell/settings_file.h"
+#include "shell/shell_settings.h"
+#include "tests/support/temporary_folder.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTest>
+#include <QUrl>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Stands in for the browser: records the addresses it is asked to open and the pointer shape
+// at that moment.
+class BrowserRecorder : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+    Qt::CursorShape pointer = Qt::ArrowCursor;
+
+public slots:
+    void open(const QUrl& url)
+    {
+        opened << url;
+        pointer = QGuiApplication::overrideCursor() ? QGuiApplication::overrideCursor()->shape() : Qt::ArrowCursor;
+    }
+};
+
+void ensureApplication()
+{
+    static int argc = 1;
+    static char name[] = "dialog_tests";
+    static char* argv[] = {name, nullptr};
+    // Never destroyed: Qt's own globals may be gone by the time statics are torn down.
+    static QApplication* const instance = new QApplication(argc, argv);
+    (void)instance;
+}
+
+std::string key(std::string_view name, const std::string& value)
+{
+    return std::string(name) + "=" + value + "\r\n";
+}
+
+class DialogTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ensureApplication();
+        ShellSettings = {};
+        MakeWorkFolder();
+    }
+
+    static std::string settingsBytes() { return TemporaryFolder::read(SettingsFilePath()); }
+    static std::string stored(std::string_view name) { return GetIniString(SettingsSection, name, SettingsFilePath()); }
+
+    static bool shows(QLabel* picture, const QPixmap& expected)
+    {
+        return picture->pixmap().toImage() == expected.toImage();
+    }
+
+    // Which kind's radio picture is the selected one; -1 when none is.
+    static int selectedKind(const Tavrolin_P& dialog)
+    {
+        int selected = -1;
+        for (int kind = 0; kind < 3; ++kind) {
+            if (shows(dialog.Img_BGM[kind], dialog.Img_Ra[1]))
+                selected = selected == -1 ? kind : -2;
+            else
+                EXPECT_TRUE(shows(dialog.Img_BGM[kind], dialog.Img_Ra[0]));
+        }
+        return selected;
+    }
+
+    TemporaryHome home;
+};
+
+TEST_F(DialogTest, WithoutASettingsFileOpensCentredAndSavesTheStandardValues)
+{
+    LoadSettings();
+    Tavrolin_P dialog;
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("■Tavrolin■"));
+    EXPECT_EQ(dialog.size(), QSize(522, 265));
+    EXPECT_EQ(dialog.GFXFrameX1->geometry(), QRect(12, 12, 501, 173));
+    EXPECT_EQ(dialog.Cmd_Set->geometry(), QRect(144, 192, 113, 33));
+    EXPECT_EQ(dialog.Sh[1]->pos(), dialog.Sh[0]->pos() + QPoint(1, 1));
+    EXPECT_EQ(dialog.lbl_BGM[1]->font().family(), QStringLiteral("IPAPGothic"));
+
+    EXPECT_EQ(dialog.lbl_V->text(), QStringLiteral("標準"));
+    EXPECT_EQ(dialog.lbl_S->text(), QStringLiteral("標準"));
+    EXPECT_EQ(selectedKind(dialog), 0);
+    EXPECT_FALSE(dialog.BGM_Repeat->isEnabled());
+    EXPECT_FALSE(dialog.Cmd_File->isEnabled());
+    EXPECT_EQ(dialog.BGM_Repeat->currentText(), QString());
+    ASSERT_EQ(dialog.BGM_Repeat->count(), 31);
+    EXPECT_EQ(dialog.BGM_Repeat->itemText(0), QString());
+    EXPECT_EQ(dialog.BGM_Repeat->itemText(30), QStringLiteral("30"));
+    EXPECT_TRUE(dialog.Timer1.isActive());
+    EXPECT_EQ(dialog.Timer1.interval(), 100);
+
+    emit dialog.Cmd_Set->Click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_FALSE(dialog.Timer1.isActive());
+    EXPECT_EQ(settingsBytes(), "[Section]\r\n" + key(ScaleKey, "6") + key(FastKey, "6") + key(BgmKindKey, "0")
+                                   + key(BgmRepeatKey, "0") + key(BgmFileKey, ""));
+}
+
+TEST_F(DialogTest, StoredSettingsFillTheControls)
+{
+    TemporaryFolder music;
+    const std::string song = music.write("song.mp3", "ID3").string();
+    std::ofstream(SettingsFilePath(), std::ios::binary)
+        << "[Section]\r\n" + key(ScaleKey, "9") + key(FastKey, "2") + key(BgmKindKey, "1") + key(BgmRepeatKey, "7")
+            + key(BgmFileKey, song);
+    LoadSettings();
+    Tavrolin_P dialog;
+    EXPECT_EQ(dialog.HS_V->value(), 3);
+    EXPECT_EQ(dialog.lbl_V->text(), QStringLiteral("+3"));
+    EXPECT_EQ(dialog.HS_S->value(), -4);
+    EXPECT_EQ(dialog.lbl_S->text(), QStringLiteral("-4"));
+    EXPECT_EQ(selectedKind(dialog), 1);
+    EXPECT_TRUE(dialog.BGM_Repeat->isEnabled());
+    EXPECT_FALSE(dialog.Cmd_File->isEnabled());
+    EXPECT_EQ(dialog.BGM_Repeat->currentText(), QStringLiteral("7"));
+    EXPECT_EQ(dialog.lbl_Fname->text(), QString::fromStdString(song));
+}
+
+TEST_F(DialogTest, OffsetsAndKindsOutOfRangeLeaveTheControlsAtRestAndTheKindIsWrittenBack)
+{
+    ShellSettings.ScalePos = 6;
+    ShellSettings.FastPos = -9;
+    ShellSettings.BgmKind = 7;
+    Tavrolin_P dialog;
+    EXPECT_EQ(dialog.HS_V->value(), 0);
+    EXPECT_EQ(dialog.lbl_V->text(), QStringLiteral("標準"));
+    EXPECT_EQ(dialog.HS_S->value(), 0);
+    EXPECT_EQ(selectedKind(dialog), -1);
+    EXPECT_FALSE(dialog.BGM_Repeat->isEnabled());
+    EXPECT_FALSE(dialog.Cmd_File->isEnabled());
+
+    emit dialog.Cmd_Set->Click();
+    EXPECT_EQ(stored(ScaleKey), "6");
+    EXPECT_EQ(stored(FastKey), "6");
+    EXPECT_EQ(stored(BgmKindKey), "7");
+}
+
+TEST_F(DialogTest, SlidersAtTheirEndsShowAndSaveTheOuterLevels)
+{
+    Tavrolin_P dialog;
+    dialog.HS_V->triggerAction(QAbstractSlider::SliderToMinimum);
+    dialog.HS_S->triggerAction(QAbstractSlider::SliderToMaximum);
+    EXPECT_EQ(dialog.lbl_V->text(), QStringLiteral("-5"));
+    EXPECT_EQ(dialog.lbl_S->text(), QStringLiteral("+5"));
+
+    // While the thumb is dragged the label follows it.
+    dialog.HS_S->setSliderDown(true);
+    dialog.HS_S->setSliderPosition(2);
+    EXPECT_EQ(dialog.lbl_S->text(), QStringLiteral("+2"));
+    dialog.HS_S->triggerAction(QAbstractSlider::SliderToMaximum);
+    dialog.HS_S->setSliderDown(false);
+
+    emit dialog.Cmd_Set->Click();
+    EXPECT_EQ(stored(ScaleKey), "1");
+    EXPECT_EQ(stored(FastKey), "11");
+}
+
+TEST_F(DialogTest, TrackBoxTextIsSavedAsATrackEvenWhileTheBoxIsDisabled)
+{
+    const std::pair<QString, std::string> cases[] = {{"", "0"}, {"12", "12"}, {"abc", "0"}};
+    for (const auto& [text, saved] : cases) {
+        Tavrolin_P dialog;
+        ASSERT_FALSE(dialog.BGM_Repeat->isEnabled());
+        dialog.BGM_Repeat->setEditText(text);
+        emit dialog.Cmd_Set->Click();
+        EXPECT_EQ(stored(BgmRepeatKey), saved) << text.toStdString();
+        EXPECT_EQ(std::to_string(ShellSettings.BgmRepeat), saved);
+    }
+}
+
+TEST_F(DialogTest, PressingAKindMovesTheSelectionAndTheEnabledControls)
+{
+    Tavrolin_P dialog;
+    QTest::mousePress(dialog.lbl_BGM[1], Qt::LeftButton);
+    EXPECT_EQ(ShellSettings.BgmKind, BgmKindCd);
+    EXPECT_EQ(selectedKind(dialog), 1);
+    EXPECT_TRUE(dialog.BGM_Repeat->isEnabled());
+    EXPECT_FALSE(dialog.Cmd_File->isEnabled());
+
+    QTest::mousePress(dialog.Img_BGM[2], Qt::RightButton);
+    EXPECT_EQ(selectedKind(dialog), 2);
+    EXPECT_FALSE(dialog.BGM_Repeat->isEnabled());
+    EXPECT_TRUE(dialog.Cmd_File->isEnabled());
+
+    QTest::mousePress(dialog.Img_BGM[0], Qt::LeftButton);
+    EXPECT_EQ(selectedKind(dialog), 0);
+    EXPECT_FALSE(dialog.BGM_Repeat->isEnabled());
+    EXPECT_FALSE(dialog.Cmd_File->isEnabled());
+
+    // File music without a file is saved as it is.
+    QTest::mousePress(dialog.lbl_BGM[2], Qt::LeftButton);
+    emit dialog.Cmd_Set->Click();
+    EXPECT_EQ(stored(BgmKindKey), "2");
+    EXPECT_EQ(stored(BgmFileKey), "");
+}
+
+TEST_F(DialogTest, ChosenFileIsShownAndSavedByteForByteWithItsFolder)
+{
+    ShellSettings.BgmKind = BgmKindFile;
+    ShellSettings.BgmFolder = "/start";
+    Tavrolin_P dialog;
+    OpenFileRequest asked;
+    const std::string chosen = "/music/\"曲\" \xF0\x9F\x8E\xB5.Mp3";
+    dialog.GetOpenFileName = [&](const OpenFileRequest& request) {
+        asked = request;
+        return std::optional<std::string>(chosen);
+    };
+    emit dialog.Cmd_File->Click();
+    EXPECT_EQ(asked.owner, &dialog);
+    EXPECT_EQ(asked.title, QStringLiteral("ﾌｧｲﾙを開く"));
+    EXPECT_EQ(asked.filterDescription, QStringLiteral("BGMﾌｧｲﾙ (MP3 WAV)"));
+    EXPECT_EQ(asked.patterns, QStringList({"*.MP3", "*.WAV"}));
+    EXPECT_EQ(asked.folder, QStringLiteral("/start"));
+    EXPECT_EQ(dialog.lbl_Fname->text(), QString::fromStdString(chosen));
+    EXPECT_EQ(ShellSettings.BgmFolder, "/music");
+
+    emit dialog.Cmd_Set->Click();
+    EXPECT_EQ(settingsBytes().substr(settingsBytes().size() - chosen.size() - 2), chosen + "\r\n");
+}
+
+TEST_F(DialogTest, CancelledOrUnstorableChoicesChangeNothing)
+{
+    // Bytes that are not UTF-8 are shown as well as can be and kept exactly.
+    ShellSettings.BgmFile = "/old/\xFF\xFE.wav";
+    ShellSettings.BgmFolder = "/old";
+    ShellSettings.BgmKind = BgmKindFile;
+    Tavrolin_P dialog;
+    const QString shown = dialog.lbl_Fname->text();
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("/old/")));
+
+    const std::optional<std::string> answers[] = {std::nullopt, std::string("/new/a\nScale=11.mp3"),
+                                                  "/" + std::string(Tavrolin_P::LongestMusicPath, 'a')};
+    for (const std::optional<std::string>& answer : answers) {
+        dialog.GetOpenFileName = [&](const OpenFileRequest&) { return answer; };
+        emit dialog.Cmd_File->Click();
+        EXPECT_EQ(ShellSettings.BgmFile, "/old/\xFF\xFE.wav");
+        EXPECT_EQ(ShellSettings.BgmFolder, "/old");
+        EXPECT_EQ(dialog.lbl_Fname->text(), shown);
+    }
+    emit dialog.Cmd_Set->Click();
+    EXPECT_EQ(stored(BgmFileKey), "/old/\xFF\xFE.wav");
+    EXPECT_EQ(stored(ScaleKey), "6");
+}
+
+TEST_F(DialogTest, CancelWritesNothing)
+{
+    {
+        Tavrolin_P dialog;
+        dialog.HS_V->setValue(4);
+        emit dialog.Cmd_Can->Click();
+        EXPECT_EQ(dialog.result(), QDialog::Rejected);
+        EXPECT_FALSE(dialog.Timer1.isActive());
+    }
+    EXPECT_FALSE(std::filesystem::exists(SettingsFilePath()));
+}
+
+TEST_F(DialogTest, AnUnwritableSettingsFileStaysAsItWasAndTheDialogStillCloses)
+{
+    const std::string old = "[Section]\r\n" + key(ScaleKey, "2");
+    std::ofstream(SettingsFilePath(), std::ios::binary) << old;
+    std::filesystem::permissions(SettingsFilePath(), std::filesystem::perms::owner_read);
+    {
+        Tavrolin_P dialog;
+        emit dialog.Cmd_Set->Click();
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    }
+    EXPECT_EQ(settingsBytes(), old);
+
+    std::filesystem::remove(SettingsFilePath());
+    std::filesystem::create_directory(SettingsFilePath());
+    Tavrolin_P dialog;
+    emit dialog.Cmd_Set->Click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_TRUE(std::filesystem::is_directory(SettingsFilePath()));
+}
+
+TEST_F(DialogTest, BannerPlaysLeftThenRightThenRestsForOneTick)
+{
+    Tavrolin_P dialog;
+    for (int frame = 1; frame <= 24; ++frame) {
+        EXPECT_EQ(dialog.Pic_t[frame].size(), QSize(120, 50));
+        EXPECT_NE(dialog.Pic_t[frame].toImage(), dialog.Pic_t[frame == 1 ? 24 : frame - 1].toImage());
+    }
+    const auto left = [&] { return dialog.Pic_m[0]->Picture(); };
+    const auto right = [&] { return dialog.Pic_m[1]->Picture(); };
+    EXPECT_TRUE(left().isNull() && right().isNull());
+
+    for (int tick = 1; tick <= 49; ++tick) {
+        dialog.Timer1Tick();
+        if (tick <= 24) {
+            EXPECT_EQ(left().cacheKey(), dialog.Pic_t[tick].cacheKey()) << tick;
+            EXPECT_TRUE(right().isNull()) << tick;
+        } else if (tick <= 48) {
+            EXPECT_EQ(left().cacheKey(), dialog.Pic_t[24].cacheKey()) << tick;
+            EXPECT_EQ(right().cacheKey(), dialog.Pic_t[tick - 24].cacheKey()) << tick;
+        } else {
+            EXPECT_EQ(dialog.bannerTick(), 0);
+            EXPECT_EQ(left().cacheKey(), dialog.Pic_t[24].cacheKey());
+            EXPECT_EQ(right().cacheKey(), dialog.Pic_t[24].cacheKey());
+        }
+    }
+    dialog.Timer1Tick();
+    EXPECT_EQ(left().cacheKey(), dialog.Pic_t[1].cacheKey());
+    EXPECT_EQ(right().cacheKey(), dialog.Pic_t[24].cacheKey());
+}
+
+TEST_F(DialogTest, BannerClickOpensTheHomePageUnderTheHourglass)
+{
+    BrowserRecorder browser;
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
+    Tavrolin_P dialog;
+    EXPECT_EQ(dialog.Pic_m[0]->cursor().shape(), Qt::PointingHandCursor);
+    QTest::mouseClick(dialog.Pic_m[1], Qt::LeftButton);
+    QTest::mouseClick(dialog.Pic_m[0], Qt::RightButton);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    ASSERT_EQ(browser.opened.size(), 1);
+    EXPECT_EQ(browser.opened[0], QUrl(QString::fromLatin1(Tavrolin_P::HomePage)));
+    EXPECT_EQ(browser.pointer, Qt::WaitCursor);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(DialogTest, FocusMovesInTheGivenOrder)
+{
+    Tavrolin_P dialog;
+    const QList<QWidget*> order {dialog.BGM_Repeat, dialog.Cmd_File, dialog.Cmd_Set, dialog.Cmd_Can,
+                                 dialog.HS_V,       dialog.Pic_m[0], dialog.HS_S,    dialog.Pic_m[1]};
+    QList<QWidget*> seen;
+    QWidget* widget = dialog.BGM_Repeat;
+    do {
+        if (order.contains(widget) && !seen.contains(widget))
+            seen << widget;
+        widget = widget->nextInFocusChain();
+    } while (widget != dialog.BGM_Repeat);
+    EXPECT_EQ(seen, order);
+    for (QWidget* control : order)
+        EXPECT_TRUE(control->focusPolicy() & Qt::TabFocus) << control->objectName().toStdString();
+}
+
+}
+
+#include "tavrolin_p_test.moc"

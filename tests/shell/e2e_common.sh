@@ -1,0 +1,100 @@
+# Shared by the shell's end-to-end scripts; sourced, never run. A script calls
+#   run_on_virtual_display "$@"
+# first: it runs the script again on a private virtual display of its own, so that every window
+# and process it starts goes when the display goes. Every wait here is bounded.
+set -euo pipefail
+
+bin=$(cd "$1" && pwd)
+scripts=${TAVROLIN_SCRIPTS:?}
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
+run_on_virtual_display() {
+  if [ -z "${TAVROLIN_E2E_INNER:-}" ]; then
+    TAVROLIN_E2E_INNER=1 exec "$scripts/with-xvfb" --size 1280x720 bash "$0" "$@"
+  fi
+}
+
+work=$(mktemp -d)
+started=()
+cleanup() {
+  local pid
+  for pid in "${started[@]}"; do kill "$pid" 2>/dev/null || true; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config
+mkdir -p "$HOME" "$work/runtime"
+chmod 700 "$work/runtime"
+export XDG_RUNTIME_DIR=$work/runtime
+workfolder=$XDG_CONFIG_HOME/nerevo_temp
+pointer_log=$work/pointer.log
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Starts the shell in the background with its pointer requests logged; sets $shell_pid.
+start_shell() {
+  : >"$pointer_log"
+  LD_PRELOAD=$bin/tavrolin_pointer_log.so TAVROLIN_POINTER_LOG=$pointer_log "${shell_program:-$bin/Tavrolin.scr}" "$@" &
+  shell_pid=$!
+  started+=("$shell_pid")
+}
+
+# Runs the shell in the foreground, expecting it to end by itself within $1 seconds.
+shell_ends_at_once() {
+  local seconds=$1
+  shift
+  : >"$pointer_log"
+  local status=0
+  LD_PRELOAD=$bin/tavrolin_pointer_log.so TAVROLIN_POINTER_LOG=$pointer_log \
+    timeout "$seconds" "${shell_program:-$bin/Tavrolin.scr}" "$@" || status=$?
+  [ "$status" -ne 124 ] || fail "Tavrolin.scr $* still ran after $seconds s"
+  [ "$status" -eq 0 ] || fail "Tavrolin.scr $* ended with status $status"
+}
+
+# True when process $1 ends within $2 tenths of a second; reaps it.
+ended_within() {
+  local tenth
+  for tenth in $(seq "$2"); do
+    kill -0 "$1" 2>/dev/null || { wait "$1" 2>/dev/null || true; return 0; }
+    sleep 0.1
+  done
+  ! kill -0 "$1" 2>/dev/null
+}
+
+# Prints the id of a window titled exactly $1 (mapped or not) once it exists, waiting up to $2
+# tenths of a second; fails the wait otherwise. With "visible" as $3 only a mapped window counts.
+wait_for_window() {
+  local tenth id only=()
+  [ "${3:-}" = visible ] && only=(--onlyvisible)
+  for tenth in $(seq "$2"); do
+    id=$(xdotool search "${only[@]}" --name "^$1\$" 2>/dev/null | head -n 1) || true
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
+window_count() {
+  xdotool search --name "^$1\$" 2>/dev/null | wc -l
+}
+
+# Makes a window titled $1 of size $2 ("hidden" as $3 leaves it unmapped); sets $window_id and
+# $window_pid.
+make_window() {
+  local out=$work/window.$RANDOM
+  "$bin/tavrolin_test_window" window "$1" "$2" ${3:-} >"$out" 2>/dev/null &
+  window_pid=$!
+  started+=("$window_pid")
+  local tenth
+  for tenth in $(seq 100); do
+    [ -s "$out" ] && break
+    sleep 0.1
+  done
+  window_id=$(head -n 1 "$out")
+  [ -n "$window_id" ] || fail "the helper window '$1' did not appear"
+}
+
+# The pointer requests the last shell run made, one word per line.
+pointer_requests() {
+  tr '\n' ' ' <"$pointer_log" | sed 's/ $//'
+}

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# The shell alone in its folder, without Tavrolin.dll beside it.
+source "$(dirname "$0")/e2e_common.sh"
+run_on_virtual_display "$@"
+
+mkdir -p "$work/alone"
+cp "$bin/Tavrolin.scr" "$work/alone/"
+shell_program=$work/alone/Tavrolin.scr
+
+message_then_end() {
+  start_shell "$@"
+  local box
+  box=$(wait_for_window Tavrolin 50 visible) || fail "'$*' showed no message box"
+  kill -0 "$shell_pid" 2>/dev/null || fail "'$*' ended without waiting for OK"
+  [ "$(window_count Tavrolin_Main)" -eq 0 ] || fail "'$*' loaded the host window"
+  xdotool windowfocus --sync "$box" key Return
+  ended_within "$shell_pid" 30 || fail "'$*' did not end after OK"
+  [ -z "$(pointer_requests)" ] || fail "'$*' touched the pointer: '$(pointer_requests)'"
+  [ ! -e "$workfolder/Tavrolin1.alo" ] || fail "'$*' wrote pictures"
+}
+
+preview_works_without_the_engine() {
+  make_window area 152x112
+  start_shell /p "$window_id"
+  local tenth
+  for tenth in $(seq 50); do
+    xwininfo -id "$window_id" -children | grep -q 'Preview Window' && break
+    sleep 0.1
+  done
+  xwininfo -id "$window_id" -children | grep -q 'Preview Window' || fail "no preview without the engine"
+  kill "$window_pid"
+  ended_within "$shell_pid" 30 || fail "the preview outlived its area"
+}
+
+message_then_end /s
+message_then_end /c
+message_then_end
+preview_works_without_the_engine
+echo "shell without engine: 4 passed"

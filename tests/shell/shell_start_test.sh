@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Starts that end at once: beside a marker window of another instance (mapped or not) before
+# anything is done, and with a mode letter that opens no window after the engine check.
+source "$(dirname "$0")/e2e_common.sh"
+run_on_virtual_display "$@"
+
+every_start_ends_at_once_beside() {
+  local marker=$1
+  make_window "$marker" 100x100 hidden
+  local marker_pid=$window_pid
+  wait_for_window "$marker" 50 >/dev/null || fail "the marker '$marker' cannot be found"
+  make_window area 152x112
+  local area=$window_id
+  for mode in /s /S -s /c "/p $area" "/p:$area" "" s /x; do
+    # shellcheck disable=SC2086
+    shell_ends_at_once 5 $mode
+    [ -z "$(pointer_requests)" ] || fail "'$mode' beside '$marker' touched the pointer"
+  done
+  [ "$(window_count Tavrolin_VC)" -eq 0 ] || fail "a start beside '$marker' started the engine"
+  [ "$(window_count Tavrolin_Main)" -eq $([ "$marker" = Tavrolin_Main ] && echo 1 || echo 0) ] \
+    || fail "a start beside '$marker' loaded a host window"
+  xwininfo -id "$area" -children | grep -q 'Preview Window' && fail "a preview showed beside '$marker'"
+  [ ! -e "$workfolder" ] || fail "a start beside '$marker' made the work folder"
+  kill "$marker_pid" "$window_pid"
+  wait "$marker_pid" "$window_pid" 2>/dev/null || true
+}
+
+other_modes_end_after_the_engine_check() {
+  for mode in s /x /y:1234; do
+    # shellcheck disable=SC2086
+    shell_ends_at_once 5 $mode
+    [ -z "$(pointer_requests)" ] || fail "'$mode' touched the pointer"
+    [ -d "$workfolder" ] || fail "'$mode' did not make the work folder"
+    [ ! -e "$workfolder/Tavrolin1.alo" ] || fail "'$mode' wrote pictures"
+    [ "$(window_count Tavrolin_VC)" -eq 0 ] || fail "'$mode' started the engine"
+    rm -rf "$workfolder"
+  done
+}
+
+every_start_ends_at_once_beside Tavrolin_Main
+every_start_ends_at_once_beside "■Tavrolin■"
+other_modes_end_after_the_engine_check
+echo "shell starts that end at once: 3 passed"
