@@ -1,9 +1,10 @@
 #include "tavrolin_bgm.h"
 
 #include "music_devices.h"
+#include "number_text.h"
+#include "shell_settings.h"
 
 #include <algorithm>
-#include <charconv>
 #include <optional>
 
 bool CdWatchOk = false;
@@ -17,11 +18,6 @@ constexpr unsigned FileModeReplyLength = 30;
 constexpr unsigned ErrorTextLength = 256;
 constexpr unsigned SoundAsyncLoop = 9; // SND_ASYNC | SND_LOOP
 
-const std::int16_t NoRepeat = 0;
-const std::string NoFile;
-const std::int16_t* RepeatSetting = &NoRepeat;
-const std::string* FileSetting = &NoFile;
-
 // The text of a reply buffer: up to its first NUL, never past its end.
 std::string BufferText(const char* buffer, unsigned length)
 {
@@ -33,29 +29,18 @@ std::string FirstSeven(const std::string& text)
     return text.substr(0, 7);
 }
 
+std::string UpperCase(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(), [](char character) {
+        return character >= 'a' && character <= 'z' ? static_cast<char>(character - 'a' + 'A') : character;
+    });
+    return text;
+}
+
 // A failed query is told by the letters "ERR" in any letter case.
 bool IsError(const std::string& reply)
 {
-    std::string upper = reply;
-    std::transform(upper.begin(), upper.end(), upper.begin(),
-                   [](char character) { return character >= 'a' && character <= 'z' ? static_cast<char>(character - 'a' + 'A') : character; });
-    return upper.find("ERR") != std::string::npos;
-}
-
-// A track number as the device writes it (blanks around allowed); nothing for other text.
-std::optional<long> TrackNumber(const std::string& text)
-{
-    const auto first = text.find_first_not_of(" \t");
-    const auto last = text.find_last_not_of(" \t");
-    if (first == std::string::npos)
-        return std::nullopt;
-    long value = 0;
-    const char* begin = text.data() + first;
-    const char* end = text.data() + last + 1;
-    const auto [stop, error] = std::from_chars(begin, end, value);
-    if (error != std::errc() || stop != end)
-        return std::nullopt;
-    return value;
+    return UpperCase(reply).find("ERR") != std::string::npos;
 }
 
 std::uint32_t SendWithoutReply(const std::string& command)
@@ -65,10 +50,9 @@ std::uint32_t SendWithoutReply(const std::string& command)
 
 }
 
-void UseMusicSettings(const std::int16_t& bgmRepeat, const std::string& bgmFile)
+std::string MusicFileEnding(const std::string& path)
 {
-    RepeatSetting = &bgmRepeat;
-    FileSetting = &bgmFile;
+    return UpperCase(path.substr(path.size() < 3 ? 0 : path.size() - 3));
 }
 
 std::int32_t MciCommand(const std::string& command, std::string& reply)
@@ -129,9 +113,9 @@ void CdWatch()
         CurrentMusicDevices().sendString("status cdaudio mode", buffer, CdModeReplyLength);
         const std::string mode = FirstSeven(BufferText(buffer, CdModeReplyLength));
 
-        const std::int16_t repeat = *RepeatSetting;
+        const std::int16_t repeat = ShellSettings.BgmRepeat;
         if (repeat != 0) {
-            const std::optional<long> track = TrackNumber(current);
+            const std::optional<double> track = NumberOfText(current);
             if (!track) {
                 CdWatchOk = false;
                 return;
@@ -156,7 +140,7 @@ void CdClose()
 
 void FileMusicStart()
 {
-    const std::string& file = *FileSetting;
+    const std::string& file = ShellSettings.BgmFile;
     if (file.find('"') != std::string::npos)
         return;
     if (SendWithoutReply("open \"" + file + "\" type MPEGVideo Alias MP3Play") == 0)
@@ -188,7 +172,7 @@ void WavStart()
 {
     MusicDevices& devices = CurrentMusicDevices();
     if (devices.waveOutputCount() >= 1)
-        devices.playSound(FileSetting->c_str(), SoundAsyncLoop);
+        devices.playSound(ShellSettings.BgmFile.c_str(), SoundAsyncLoop);
 }
 
 void WavStop()

@@ -5,13 +5,12 @@
 
 // The background music player: an audio CD and MP3 files through the command-string interface
 // (devices "cdaudio" and "MP3Play"), WAV files through PlaySoundA. Driven by the host window
-// alone: started while it loads, kept going by its timers, stopped when it unloads. No failure
-// is ever shown, and none reaches the ride.
+// alone: started while it loads, kept going by its timers, stopped when it unloads. Reads
+// BgmRepeat and BgmFile of ShellSettings. No failure is ever shown, and none reaches the ride.
 
-// What the player reads of the settings: the CD track to repeat (0 for none) and the music
-// file's path. The host points these at its settings record before any music starts; both must
-// outlive the player's use.
-void UseMusicSettings(const std::int16_t& bgmRepeat, const std::string& bgmFile);
+// The last three characters of a music file's name, upper-cased: "MP3" and "WAV" name the two
+// file players; any other ending plays nothing.
+std::string MusicFileEnding(const std::string& path);
 
 // True after a CdWatch run that found the disc answering; false as soon as a status query
 // fails. The host copies it into the CD watch timer's enabled state after every run.

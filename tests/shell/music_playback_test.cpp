@@ -1,3 +1,4 @@
+#include "shell/shell_settings.h"
 #include "shell/tavrolin_bgm.h"
 #include "tests/support/private_pulse_audio.h"
 #include "tests/support/temporary_folder.h"
@@ -17,21 +18,19 @@ class MusicPlayback : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { s_pulse = std::make_unique<PrivatePulseAudio>(); }
     static void TearDownTestSuite() { s_pulse.reset(); }
-    void SetUp() override { UseMusicSettings(m_repeat, m_file); }
+    void SetUp() override { ShellSettings = {}; }
 
     static std::unique_ptr<PrivatePulseAudio> s_pulse;
     TemporaryFolder m_folder;
-    std::int16_t m_repeat = 0;
-    std::string m_file;
 };
 
 std::unique_ptr<PrivatePulseAudio> MusicPlayback::s_pulse;
 
 TEST_F(MusicPlayback, Mp3StartsAgainWithinASecondOfItsEnd)
 {
-    m_file = (m_folder.path() / "My Music" / "song.mp3").string();
+    ShellSettings.BgmFile = (m_folder.path() / "My Music" / "song.mp3").string();
     std::filesystem::create_directory(m_folder.path() / "My Music");
-    MakeMp3Tone(m_file, 1000ms);
+    MakeMp3Tone(ShellSettings.BgmFile, 1000ms);
     FileMusicStart();
     EXPECT_TRUE(FileMusicIsPlaying());
     EXPECT_TRUE(s_pulse->waitForPlayingStreams(1, 3s));
@@ -62,7 +61,7 @@ TEST_F(MusicPlayback, Mp3StartsAgainWithinASecondOfItsEnd)
 
 TEST_F(MusicPlayback, AFileThatIsNoSoundStaysSilentWhileTheWatchKeepsTrying)
 {
-    m_file = m_folder.write("broken.mp3", std::string(4096, '\x55')).string();
+    ShellSettings.BgmFile = m_folder.write("broken.mp3", std::string(4096, '\x55')).string();
     FileMusicStart();
     for (int tick = 0; tick < 20; ++tick) {
         FileMusicRewind();
@@ -74,8 +73,8 @@ TEST_F(MusicPlayback, AFileThatIsNoSoundStaysSilentWhileTheWatchKeepsTrying)
 
 TEST_F(MusicPlayback, WavLoopsUntilStopped)
 {
-    m_file = (m_folder.path() / "loop.wav").string();
-    MakeWavTone(m_file, 400ms);
+    ShellSettings.BgmFile = (m_folder.path() / "loop.wav").string();
+    MakeWavTone(ShellSettings.BgmFile, 400ms);
     WavStart();
     EXPECT_TRUE(s_pulse->waitForPlayingStreams(1, 3s));
     std::this_thread::sleep_for(1200ms);

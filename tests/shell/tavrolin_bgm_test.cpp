@@ -1,88 +1,19 @@
-#include "shell/music_devices.h"
+#include "shell/shell_settings.h"
 #include "shell/tavrolin_bgm.h"
+#include "tests/shell/scripted_music_device.h"
 
-#include <cstring>
-#include <deque>
 #include <gtest/gtest.h>
-#include <map>
 
 namespace {
-
-// No test machine has a CD drive, so the player runs here against a scripted device put in
-// place of the command-string layer: it notes every command with the size of the reply buffer
-// it came with, and answers from a script.
-struct ScriptedDevice {
-    struct Sent {
-        std::string command;
-        unsigned replyLength;
-        bool operator==(const Sent&) const = default;
-    };
-    struct Answer {
-        std::uint32_t code = 0;
-        std::string reply;
-    };
-
-    std::vector<Sent> sent;
-    std::map<std::string, Answer> answers; // by command; unscripted commands succeed silently
-    std::map<std::uint32_t, std::string> descriptions;
-    unsigned outputs = 1;
-    std::vector<std::pair<std::string, unsigned>> sounds; // PlaySoundA calls; "" for none
-
-    MusicDevices devices()
-    {
-        return {
-            [this](const char* command, char* reply, unsigned length) {
-                sent.push_back({command, length});
-                const Answer answer = answers.count(command) ? answers[command] : Answer{};
-                if (reply != nullptr && length > 0)
-                    std::strncpy(reply, answer.reply.c_str(), length);
-                return answer.code;
-            },
-            [this](std::uint32_t code, char* text, unsigned length) {
-                if (!descriptions.count(code))
-                    return false;
-                std::strncpy(text, descriptions[code].c_str(), length);
-                return true;
-            },
-            [this] { return outputs; },
-            [this](const char* sound, unsigned flags) {
-                sounds.emplace_back(sound ? sound : "", flags);
-                return true;
-            },
-        };
-    }
-
-    std::vector<std::string> commands() const
-    {
-        std::vector<std::string> texts;
-        for (const Sent& one : sent)
-            texts.push_back(one.command);
-        return texts;
-    }
-
-    // A disc of `tracks` tracks standing at `track` in the given mode.
-    void disc(int track, int tracks, const std::string& mode)
-    {
-        answers["status cdaudio current track"] = {0, std::to_string(track)};
-        answers["status cdaudio number of tracks"] = {0, std::to_string(tracks)};
-        answers["status cdaudio mode"] = {0, mode};
-        for (int number = 1; number <= tracks; ++number) {
-            char position[16];
-            std::snprintf(position, sizeof position, "%02d:00:00:00", number);
-            answers["status cdaudio position track " + std::to_string(number)] = {0, position};
-        }
-    }
-};
 
 class MusicPlayer : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_saved = CurrentMusicDevices();
-        CurrentMusicDevices() = m_device.devices();
-        UseMusicSettings(m_repeat, m_file);
+        m_settings = ShellSettings;
+        ShellSettings = {};
     }
-    void TearDown() override { CurrentMusicDevices() = m_saved; }
+    void TearDown() override { ShellSettings = m_settings; }
 
     // One watch tick; returns the commands it sent.
     std::vector<std::string> Tick()
@@ -92,12 +23,10 @@ protected:
         return m_device.commands();
     }
 
-    ScriptedDevice m_device;
-    std::int16_t m_repeat = 0;
-    std::string m_file;
+    ScriptedMusicDevice m_device;
 
 private:
-    MusicDevices m_saved;
+    ShellSettingsRecord m_settings;
 };
 
 using Commands = std::vector<std::string>;
@@ -115,7 +44,7 @@ TEST_F(MusicPlayer, MciCommandRepliesWithTheAnswerOrTheErrorsDescription)
     m_device.answers["status cdaudio mode"] = {0, "playing"};
     EXPECT_EQ(MciCommand("status cdaudio mode", reply), 0);
     EXPECT_EQ(reply, "playing");
-    EXPECT_EQ(m_device.sent.back(), (ScriptedDevice::Sent{"status cdaudio mode", 512}));
+    EXPECT_EQ(m_device.sent.back(), (ScriptedMusicDevice::Sent{"status cdaudio mode", 512}));
 
     m_device.answers["open cdaudio"] = {306, ""};
     m_device.descriptions[306] = "no drive";
@@ -158,7 +87,7 @@ TEST_F(MusicPlayer, CdOpensInTracksAndClosesAfterStopping)
 {
     CdOpen();
     CdClose();
-    EXPECT_EQ(m_device.sent, (std::vector<ScriptedDevice::Sent>{{"open cdaudio", 512},
+    EXPECT_EQ(m_device.sent, (std::vector<ScriptedMusicDevice::Sent>{{"open cdaudio", 512},
                                                                 {"set cdaudio time format tmsf", 512},
                                                                 {"stop cdaudio", 512},
                                                                 {"close cdaudio", 512}}));
@@ -183,7 +112,7 @@ TEST_F(MusicPlayer, WholeDiscStartsWhenStoppedAndIsLeftAloneWhilePlaying)
 
 TEST_F(MusicPlayer, RepeatTrackIsStartedAndReturnedToWhenTheDiscMovesOn)
 {
-    m_repeat = 3;
+    ShellSettings.BgmRepeat = 3;
     const Commands backToThree{CurrentTrack, TrackCount, Mode, "status cdaudio position track 3",
                                "play cdaudio from 03:00:00:00"};
     m_device.disc(1, 12, "stopped");
@@ -202,7 +131,7 @@ TEST_F(MusicPlayer, RepeatTrackIsStartedAndReturnedToWhenTheDiscMovesOn)
 
 TEST_F(MusicPlayer, TrackNumbersAreComparedAsNumbers)
 {
-    m_repeat = 3;
+    ShellSettings.BgmRepeat = 3;
     m_device.disc(3, 12, "playing");
     m_device.answers[CurrentTrack] = {0, " 03 "};
     EXPECT_EQ(Tick().size(), 3u);
@@ -213,7 +142,7 @@ TEST_F(MusicPlayer, TrackNumbersAreComparedAsNumbers)
 
 TEST_F(MusicPlayer, ARepeatTrackTheDiscLacksIsTriedAgainAtEveryTick)
 {
-    m_repeat = 30;
+    ShellSettings.BgmRepeat = 30;
     m_device.disc(1, 12, "playing");
     m_device.answers["status cdaudio position track 30"] = {282, ""};
     for (int tick = 0; tick < 3; ++tick) {
@@ -275,10 +204,10 @@ TEST_F(MusicPlayer, AFailedModeQueryIsNotExamined)
 
 TEST_F(MusicPlayer, Mp3IsOpenedQuotedAndPlayedOnlyWhenTheOpenWorked)
 {
-    m_file = "/home/me/My Music/song.mp3";
+    ShellSettings.BgmFile = "/home/me/My Music/song.mp3";
     const std::string open = "open \"/home/me/My Music/song.mp3\" type MPEGVideo Alias MP3Play";
     FileMusicStart();
-    EXPECT_EQ(m_device.sent, (std::vector<ScriptedDevice::Sent>{{open, 0}, {"play MP3Play", 0}}));
+    EXPECT_EQ(m_device.sent, (std::vector<ScriptedMusicDevice::Sent>{{open, 0}, {"play MP3Play", 0}}));
 
     m_device.sent.clear();
     m_device.answers[open] = {296, ""};
@@ -288,7 +217,7 @@ TEST_F(MusicPlayer, Mp3IsOpenedQuotedAndPlayedOnlyWhenTheOpenWorked)
 
 TEST_F(MusicPlayer, AMusicPathWithAQuoteIsRefused)
 {
-    m_file = "/m/a\" alias x \"b.mp3";
+    ShellSettings.BgmFile = "/m/a\" alias x \"b.mp3";
     FileMusicStart();
     EXPECT_TRUE(m_device.sent.empty());
 }
@@ -298,14 +227,14 @@ TEST_F(MusicPlayer, Mp3IsRewoundOnlyOnceItHasStopped)
     m_device.answers["status MP3Play mode"] = {0, "playing"};
     EXPECT_TRUE(FileMusicIsPlaying());
     FileMusicRewind();
-    EXPECT_EQ(m_device.sent, (std::vector<ScriptedDevice::Sent>{{"status MP3Play mode", 30}, {"status MP3Play mode", 30}}));
+    EXPECT_EQ(m_device.sent, (std::vector<ScriptedMusicDevice::Sent>{{"status MP3Play mode", 30}, {"status MP3Play mode", 30}}));
 
     m_device.sent.clear();
     m_device.answers["status MP3Play mode"] = {0, "stopped"};
     EXPECT_FALSE(FileMusicIsPlaying());
     m_device.sent.clear();
     FileMusicRewind();
-    EXPECT_EQ(m_device.sent, (std::vector<ScriptedDevice::Sent>{{"status MP3Play mode", 30},
+    EXPECT_EQ(m_device.sent, (std::vector<ScriptedMusicDevice::Sent>{{"status MP3Play mode", 30},
                                                                 {"stop MP3Play", 0},
                                                                 {"play MP3Play from 0", 0}}));
     // A file that never opened: the watch keeps trying, harmlessly.
@@ -321,18 +250,28 @@ TEST_F(MusicPlayer, Mp3IsRewoundOnlyOnceItHasStopped)
 TEST_F(MusicPlayer, Mp3StopsThenCloses)
 {
     FileMusicStop();
-    EXPECT_EQ(m_device.sent, (std::vector<ScriptedDevice::Sent>{{"stop MP3Play", 0}, {"close MP3Play", 0}}));
+    EXPECT_EQ(m_device.sent, (std::vector<ScriptedMusicDevice::Sent>{{"stop MP3Play", 0}, {"close MP3Play", 0}}));
 }
 
 TEST_F(MusicPlayer, WavLoopsAsynchronouslyOnlyWithAnOutputDevice)
 {
-    m_file = "/m/loop.WAV";
+    ShellSettings.BgmFile = "/m/loop.WAV";
     WavStart();
     WavStop();
     m_device.outputs = 0;
     WavStart();
     EXPECT_EQ(m_device.sounds, (std::vector<std::pair<std::string, unsigned>>{{"/m/loop.WAV", 9}, {"", 0}}));
     EXPECT_TRUE(m_device.sent.empty());
+}
+
+TEST(MusicFileEnding, IsTheLastThreeLettersUpperCased)
+{
+    EXPECT_EQ(MusicFileEnding("/m/Song.Mp3"), "MP3");
+    EXPECT_EQ(MusicFileEnding("/m/loop.wav"), "WAV");
+    EXPECT_EQ(MusicFileEnding("/m/film.mpeg"), "PEG");
+    EXPECT_EQ(MusicFileEnding("/m/loop.wave"), "AVE");
+    EXPECT_EQ(MusicFileEnding("p3"), "P3");
+    EXPECT_EQ(MusicFileEnding(""), "");
 }
 
 }
