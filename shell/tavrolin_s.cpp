@@ -6,6 +6,8 @@
 #include "platform/show_cursor.h"
 #include "platform/start_program.h"
 #include "platform/work_folder.h"
+#include "shell_settings.h"
+#include "tavrolin_bgm.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -29,6 +31,8 @@ Tavrolin_S::Tavrolin_S(char modeLetter, QWidget* parent)
     Timer1.setInterval(1000);
     Timer2.setInterval(200);
     Timer3.setInterval(500);
+    connect(&Timer1, &QTimer::timeout, this, &Tavrolin_S::Timer1Tick);
+    connect(&Timer2, &QTimer::timeout, this, &Tavrolin_S::Timer2Tick);
     connect(&Timer3, &QTimer::timeout, this, &Tavrolin_S::Timer3Tick);
 }
 
@@ -60,6 +64,54 @@ void Tavrolin_S::Load()
 
     m_engineProcess = StartProgram(EnginePath());
     m_sinceEngineStart.start();
+    StartMusic();
+}
+
+void Tavrolin_S::StartMusic()
+{
+    if (ShellSettings.BgmKind == BgmKindCd) {
+        // No play command here: the first watch tick starts the disc.
+        CdOpen();
+        Timer2.start();
+    } else if (ShellSettings.BgmKind == BgmKindFile) {
+        const std::string ending = MusicFileEnding(ShellSettings.BgmFile);
+        if (ending == "WAV") {
+            WavStart();
+        } else if (ending == "MP3") {
+            FileMusicStart();
+            Timer1.start();
+        }
+    }
+}
+
+void Tavrolin_S::StopMusic()
+{
+    // A CD watch that gave up has left the device alone, and so does the end.
+    if (Timer2.isActive()) {
+        Timer2.stop();
+        CdClose();
+    }
+    if (ShellSettings.BgmKind == BgmKindFile) {
+        const std::string ending = MusicFileEnding(ShellSettings.BgmFile);
+        if (ending == "WAV") {
+            WavStop();
+        } else if (ending == "MP3") {
+            Timer1.stop();
+            FileMusicStop();
+        }
+    }
+}
+
+void Tavrolin_S::Timer1Tick()
+{
+    FileMusicRewind();
+}
+
+void Tavrolin_S::Timer2Tick()
+{
+    CdWatch();
+    if (!CdWatchOk)
+        Timer2.stop();
 }
 
 void Tavrolin_S::Timer3Tick()
@@ -79,6 +131,7 @@ void Tavrolin_S::Unload()
         return;
     m_unloaded = true;
     Timer3.stop();
+    StopMusic();
     if (m_modeLetter == 'S')
         ShowCursor(true);
     QCoreApplication::exit(0);

@@ -23,11 +23,22 @@ public:
     // The caption by which other starts of the shell know that a run is going on.
     static constexpr const char* Caption = "Tavrolin_Main";
 
-    // The start-up: pictures, engine. Returns once the engine has been started (or failed to).
+    // The start-up: pictures, engine, music. Returns once the engine has been started (or failed
+    // to) and the music with it.
     void Load();
-    // The end of the run, whatever its reason: pointer shown again (mode 'S'), event loop ended.
-    // Runs once; later calls do nothing.
+    // The end of the run, whatever its reason: music stopped, pointer shown again (mode 'S'),
+    // event loop ended. Runs once; later calls do nothing.
     void Unload();
+
+    // The music steps of the start-up and of the end, after ShellSettings: the audio CD is
+    // opened and watched by Timer2; an MP3 file is played and rewound by Timer1; a WAV file loops
+    // by itself. Any other kind or file ending plays nothing.
+    void StartMusic();
+    void StopMusic();
+    // Timer1: the file music repeat watch.
+    void Timer1Tick();
+    // Timer2: the audio-CD watch; it stops for good at the first run that finds no disc.
+    void Timer2Tick();
 
     // The engine: the shell's own folder, then "Tavrolin.dll".
     static std::filesystem::path EnginePath();
