@@ -1,0 +1,97 @@
+#!/usr/bin/env bash
+# Background music in real screensaver runs: heard through a PulseAudio null sink of the test's
+# own while the ride runs, gone once the ride has ended.
+source "$(dirname "$0")/e2e_common.sh"
+run_on_virtual_display "$@"
+
+# Never the machine's own sound server: the shell and the checks talk to this one only.
+pulse=$work/pulse
+mkdir -p "$pulse"
+pulseaudio -n --daemonize=no --use-pid-file=no --exit-idle-time=-1 \
+  --load="module-native-protocol-unix auth-anonymous=1 socket=$pulse/native" \
+  --load="module-null-sink sink_name=tavrolin_test" >"$pulse/log" 2>&1 &
+started+=("$!")
+export PULSE_SERVER=unix:$pulse/native
+for _ in $(seq 100); do
+  timeout 5 pactl info >/dev/null 2>&1 && break
+  sleep 0.1
+done
+timeout 5 pactl info >/dev/null 2>&1 || fail "the test's sound server did not start: $(cat "$pulse/log")"
+
+put_setting() {
+  "$bin/tavrolin_put_setting" "$1" "$2" || fail "cannot write $1"
+}
+
+# Sound streams connected to the sink that are not paused.
+playing_streams() {
+  timeout 5 pactl list sink-inputs | grep -c 'Corked: no' || true
+}
+
+# Waits up to $2 tenths of a second until $1 streams play; never more than one may play.
+wait_for_playing_streams() {
+  local tenth count
+  for tenth in $(seq "$2"); do
+    count=$(playing_streams)
+    [ "$count" -le 1 ] || fail "$count streams play at once"
+    [ "$count" -eq "$1" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+make_tone() {
+  gst-launch-1.0 -q audiotestsrc num-buffers="$2" ! audioconvert ! $3 ! filesink location="$1" >/dev/null 2>&1 ||
+    fail "cannot make $1"
+}
+
+# A run with the given music settings already written; checks the streams while the ride runs
+# ($1: how many play) and after q.
+ride_with_music() {
+  local streams=$1
+  start_shell /s
+  local engine shell=$shell_pid
+  engine=$(wait_for_window Tavrolin_VC 100) || fail "the engine's window did not appear"
+  local ride_start=$SECONDS
+  if [ "$streams" -eq 1 ]; then
+    wait_for_playing_streams 1 50 || fail "no music heard while the ride runs"
+    # The file is shorter than this: it is heard again after its end.
+    while [ $((SECONDS - ride_start)) -lt 4 ]; do sleep 0.2; done
+    wait_for_playing_streams 1 20 || fail "the music did not go on after the file's end"
+  else
+    while [ $((SECONDS - ride_start)) -lt 3 ]; do sleep 0.2; done
+    [ "$(playing_streams)" -eq 0 ] || fail "sound plays without music chosen"
+  fi
+  kill -0 "$shell" 2>/dev/null || fail "the shell ended during the ride"
+  xdotool windowfocus --sync "$engine" key q
+  ended_within "$shell" 50 || fail "the shell did not end after the ride ended on q"
+  wait_for_playing_streams 0 20 || fail "music still plays after the ride"
+  [ "$(timeout 5 pactl list sink-inputs short | wc -l)" -eq 0 ] || fail "a sound stream is left after the ride"
+}
+
+mp3_plays_while_the_ride_runs() {
+  mkdir -p "$work/My Music"
+  local song="$work/My Music/song.Mp3"
+  make_tone "$song" 65 "lamemp3enc ! id3v2mux"
+  put_setting BgmKind 2
+  put_setting BgmFile "$song"
+  ride_with_music 1
+}
+
+wav_loops_while_the_ride_runs() {
+  local loop="$work/loop.wav"
+  make_tone "$loop" 22 wavenc
+  put_setting BgmKind 2
+  put_setting BgmFile "$loop"
+  ride_with_music 1
+}
+
+cd_without_a_drive_leaves_the_ride_silent() {
+  put_setting BgmKind 1
+  put_setting BgmRepeat 3
+  ride_with_music 0
+}
+
+mp3_plays_while_the_ride_runs
+wav_loops_while_the_ride_runs
+cd_without_a_drive_leaves_the_ride_silent
+echo "shell music: 3 passed"
