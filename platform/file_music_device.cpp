@@ -2,23 +2,16 @@
 
 #include "audio_playbin.h"
 #include "mci_words.h"
+#include "readable_file.h"
 
 #include <charconv>
-#include <fstream>
-#include <system_error>
-#include <filesystem>
+#include <cstdint>
 
 namespace {
 
 // Long enough for a local file to be opened and its first sound decoded, short enough that a
 // file that never yields sound does not hold up the caller for long.
 constexpr std::chrono::milliseconds PrerollLimit{5000};
-
-bool ReadableFile(const std::string& path)
-{
-    std::error_code error;
-    return std::filesystem::is_regular_file(path, error) && std::ifstream(path, std::ios::binary).is_open();
-}
 
 // A millisecond position as nanoseconds; nothing when the text is not a whole number.
 std::optional<std::int64_t> Nanoseconds(const std::string& text)

@@ -1,11 +1,9 @@
 #include "play_sound.h"
 
 #include "looping_sound.h"
+#include "readable_file.h"
 
-#include <filesystem>
-#include <fstream>
 #include <memory>
-#include <system_error>
 
 namespace {
 
@@ -14,12 +12,6 @@ std::unique_ptr<LoopingSound>& CurrentSound()
 {
     static auto* sound = new std::unique_ptr<LoopingSound>;
     return *sound;
-}
-
-bool ReadableFile(const char* path)
-{
-    std::error_code error;
-    return std::filesystem::is_regular_file(path, error) && std::ifstream(path, std::ios::binary).is_open();
 }
 
 }

@@ -1,12 +1,12 @@
 #include "platform/mci.h"
 #include "platform/play_sound.h"
 #include "platform/wave_out.h"
-#include "tests/support/private_pulse_audio.h"
+#include "tests/support/pulse_audio_test.h"
 #include "tests/support/temporary_folder.h"
 #include "tests/support/test_media.h"
+#include "tests/support/wait_until.h"
 
 #include <gtest/gtest.h>
-#include <memory>
 #include <sys/resource.h>
 #include <thread>
 
@@ -15,12 +15,9 @@ namespace {
 using namespace std::chrono_literals;
 
 // Real sound into a null sink of a private PulseAudio server: decoded by GStreamer, heard through
-// the sink's monitor. The server comes up before GStreamer first looks for an output.
-class SoundPlayback : public ::testing::Test {
+// the sink's monitor.
+class SoundPlayback : public PulseAudioTest {
 protected:
-    static void SetUpTestSuite() { s_pulse = std::make_unique<PrivatePulseAudio>(); }
-    static void TearDownTestSuite() { s_pulse.reset(); }
-
     static std::string Mode()
     {
         char reply[30] = {};
@@ -28,23 +25,13 @@ protected:
         return reply;
     }
 
-    // Polls the mode until it reads `mode`; false when it did not within the limit.
     static bool WaitForMode(const std::string& mode, std::chrono::milliseconds limit)
     {
-        const auto end = std::chrono::steady_clock::now() + limit;
-        while (Mode() != mode) {
-            if (std::chrono::steady_clock::now() > end)
-                return false;
-            std::this_thread::sleep_for(20ms);
-        }
-        return true;
+        return WaitUntil([&] { return Mode() == mode; }, limit);
     }
 
-    static std::unique_ptr<PrivatePulseAudio> s_pulse;
     TemporaryFolder m_folder;
 };
-
-std::unique_ptr<PrivatePulseAudio> SoundPlayback::s_pulse;
 
 double ProcessorSeconds()
 {
@@ -65,27 +52,27 @@ TEST_F(SoundPlayback, Mp3PlaysToItsEndThenAgainFromTheStartAndCloseEndsIt)
     MakeMp3Tone(tone, 1500ms);
     const std::string open = "open \"" + tone.string() + "\" type MPEGVideo Alias MP3Play";
     ASSERT_EQ(mciSendStringA(open.c_str(), nullptr, 0, nullptr), 0u);
-    EXPECT_EQ(s_pulse->playingStreamCount(), 0);
+    EXPECT_EQ(Pulse().playingStreamCount(), 0);
 
     ASSERT_EQ(mciSendStringA("play MP3Play", nullptr, 0, nullptr), 0u);
     EXPECT_EQ(Mode(), "playing");
-    EXPECT_TRUE(s_pulse->waitForPlayingStreams(1, 3s));
-    EXPECT_GT(SoundShare(s_pulse->record(400ms)), 0.6);
+    EXPECT_TRUE(Pulse().waitForPlayingStreams(1, 3s));
+    EXPECT_GT(SoundShare(Pulse().record(400ms)), 0.6);
 
     // A second and a half of sound: it ends on its own, and then stays quiet.
     ASSERT_TRUE(WaitForMode("stopped", 10s));
-    EXPECT_LT(SoundShare(s_pulse->record(300ms)), 0.2);
+    EXPECT_LT(SoundShare(Pulse().record(300ms)), 0.2);
 
     EXPECT_EQ(mciSendStringA("stop MP3Play", nullptr, 0, nullptr), 0u);
     EXPECT_EQ(mciSendStringA("play MP3Play from 0", nullptr, 0, nullptr), 0u);
     EXPECT_EQ(Mode(), "playing");
-    EXPECT_GT(SoundShare(s_pulse->record(400ms)), 0.6);
+    EXPECT_GT(SoundShare(Pulse().record(400ms)), 0.6);
 
     EXPECT_EQ(mciSendStringA("stop MP3Play", nullptr, 0, nullptr), 0u);
     EXPECT_EQ(Mode(), "stopped");
     EXPECT_EQ(mciSendStringA("close MP3Play", nullptr, 0, nullptr), 0u);
-    EXPECT_TRUE(s_pulse->waitForPlayingStreams(0, 3s));
-    EXPECT_EQ(s_pulse->streamCount(), 0);
+    EXPECT_TRUE(Pulse().waitForPlayingStreams(0, 3s));
+    EXPECT_EQ(Pulse().streamCount(), 0);
 }
 
 TEST_F(SoundPlayback, TruncatedMp3PlaysWhatItHoldsAndCanBeRewound)
@@ -101,7 +88,7 @@ TEST_F(SoundPlayback, TruncatedMp3PlaysWhatItHoldsAndCanBeRewound)
         EXPECT_TRUE(WaitForMode("stopped", 10s));
     }
     EXPECT_EQ(mciSendStringA("close MP3Play", nullptr, 0, nullptr), 0u);
-    EXPECT_TRUE(s_pulse->waitForPlayingStreams(0, 3s));
+    EXPECT_TRUE(Pulse().waitForPlayingStreams(0, 3s));
 }
 
 TEST_F(SoundPlayback, WavLoopsWithoutGapsUntilStopped)
@@ -109,15 +96,15 @@ TEST_F(SoundPlayback, WavLoopsWithoutGapsUntilStopped)
     const std::filesystem::path tone = m_folder.path() / "tone.wav";
     MakeWavTone(tone, 500ms);
     ASSERT_TRUE(PlaySoundA(tone.c_str(), nullptr, SND_ASYNC | SND_LOOP));
-    EXPECT_TRUE(s_pulse->waitForPlayingStreams(1, 3s));
+    EXPECT_TRUE(Pulse().waitForPlayingStreams(1, 3s));
     // Well past the file's half second: the sound has gone round several times.
     std::this_thread::sleep_for(1500ms);
-    EXPECT_GT(SoundShare(s_pulse->record(800ms)), 0.8);
-    EXPECT_EQ(s_pulse->playingStreamCount(), 1);
+    EXPECT_GT(SoundShare(Pulse().record(800ms)), 0.8);
+    EXPECT_EQ(Pulse().playingStreamCount(), 1);
 
     EXPECT_TRUE(PlaySoundA(nullptr, nullptr, 0));
-    EXPECT_TRUE(s_pulse->waitForPlayingStreams(0, 3s));
-    EXPECT_LT(SoundShare(s_pulse->record(300ms)), 0.2);
+    EXPECT_TRUE(Pulse().waitForPlayingStreams(0, 3s));
+    EXPECT_LT(SoundShare(Pulse().record(300ms)), 0.2);
 }
 
 TEST_F(SoundPlayback, WavWithoutLoopPlaysOnce)
@@ -126,7 +113,7 @@ TEST_F(SoundPlayback, WavWithoutLoopPlaysOnce)
     MakeWavTone(tone, 500ms);
     ASSERT_TRUE(PlaySoundA(tone.c_str(), nullptr, SND_ASYNC));
     std::this_thread::sleep_for(1500ms);
-    EXPECT_LT(SoundShare(s_pulse->record(300ms)), 0.2);
+    EXPECT_LT(SoundShare(Pulse().record(300ms)), 0.2);
     PlaySoundA(nullptr, nullptr, 0);
 }
 
@@ -141,12 +128,12 @@ TEST_F(SoundPlayback, SoundFilesWithNothingToLoopStayQuietWithoutSpinning)
         PlaySoundA(file.c_str(), nullptr, SND_ASYNC | SND_LOOP);
         std::this_thread::sleep_for(1500ms);
         EXPECT_LT(ProcessorSeconds() - before, 0.5) << file;
-        EXPECT_LT(SoundShare(s_pulse->record(300ms)), 0.2) << file;
+        EXPECT_LT(SoundShare(Pulse().record(300ms)), 0.2) << file;
     }
     EXPECT_FALSE(PlaySoundA((m_folder.path() / "missing.wav").c_str(), nullptr, SND_ASYNC | SND_LOOP));
     EXPECT_FALSE(PlaySoundA(noSamples.c_str(), nullptr, SND_SYNC));
     PlaySoundA(nullptr, nullptr, 0);
-    EXPECT_TRUE(s_pulse->waitForPlayingStreams(0, 3s));
+    EXPECT_TRUE(Pulse().waitForPlayingStreams(0, 3s));
 }
 
 TEST_F(SoundPlayback, AVeryShortSoundLoopsSeamlesslyWithoutTakingTheProcessor)
@@ -156,7 +143,7 @@ TEST_F(SoundPlayback, AVeryShortSoundLoopsSeamlesslyWithoutTakingTheProcessor)
     const double before = ProcessorSeconds();
     ASSERT_TRUE(PlaySoundA(tiny.c_str(), nullptr, SND_ASYNC | SND_LOOP));
     std::this_thread::sleep_for(1500ms);
-    EXPECT_GT(SoundShare(s_pulse->record(500ms)), 0.8);
+    EXPECT_GT(SoundShare(Pulse().record(500ms)), 0.8);
     // Far above what the loop takes, far below a processor kept busy for the two seconds.
     EXPECT_LT(ProcessorSeconds() - before, 0.8);
     PlaySoundA(nullptr, nullptr, 0);

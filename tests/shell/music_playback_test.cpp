@@ -1,11 +1,11 @@
 #include "shell/shell_settings.h"
 #include "shell/tavrolin_bgm.h"
-#include "tests/support/private_pulse_audio.h"
+#include "tests/support/pulse_audio_test.h"
 #include "tests/support/temporary_folder.h"
 #include "tests/support/test_media.h"
+#include "tests/support/wait_until.h"
 
 #include <gtest/gtest.h>
-#include <memory>
 #include <thread>
 
 namespace {
@@ -14,17 +14,20 @@ using namespace std::chrono_literals;
 
 // The player with the system's own sound services, played for real into a private PulseAudio
 // null sink.
-class MusicPlayback : public ::testing::Test {
+class MusicPlayback : public PulseAudioTest {
 protected:
-    static void SetUpTestSuite() { s_pulse = std::make_unique<PrivatePulseAudio>(); }
-    static void TearDownTestSuite() { s_pulse.reset(); }
-    void SetUp() override { ShellSettings = {}; }
+    void SetUp() override
+    {
+        m_settings = ShellSettings;
+        ShellSettings = {};
+    }
+    void TearDown() override { ShellSettings = m_settings; }
 
-    static std::unique_ptr<PrivatePulseAudio> s_pulse;
     TemporaryFolder m_folder;
-};
 
-std::unique_ptr<PrivatePulseAudio> MusicPlayback::s_pulse;
+private:
+    ShellSettingsRecord m_settings;
+};
 
 TEST_F(MusicPlayback, Mp3StartsAgainWithinASecondOfItsEnd)
 {
@@ -33,7 +36,7 @@ TEST_F(MusicPlayback, Mp3StartsAgainWithinASecondOfItsEnd)
     MakeMp3Tone(ShellSettings.BgmFile, 1000ms);
     FileMusicStart();
     EXPECT_TRUE(FileMusicIsPlaying());
-    EXPECT_TRUE(s_pulse->waitForPlayingStreams(1, 3s));
+    EXPECT_TRUE(Pulse().waitForPlayingStreams(1, 3s));
 
     // The host's repeat watch, once a second; the file lasts one second.
     int rewinds = 0;
@@ -47,16 +50,14 @@ TEST_F(MusicPlayback, Mp3StartsAgainWithinASecondOfItsEnd)
     EXPECT_GE(rewinds, 2);
 
     // Heard again right after a rewind.
-    for (int wait = 0; wait < 60 && FileMusicIsPlaying(); ++wait)
-        std::this_thread::sleep_for(50ms);
-    ASSERT_FALSE(FileMusicIsPlaying());
+    ASSERT_TRUE(WaitUntil([] { return !FileMusicIsPlaying(); }, 3s));
     FileMusicRewind();
-    EXPECT_GT(SoundShare(s_pulse->record(500ms)), 0.6);
+    EXPECT_GT(SoundShare(Pulse().record(500ms)), 0.6);
 
     FileMusicStop();
     EXPECT_FALSE(FileMusicIsPlaying());
-    EXPECT_TRUE(s_pulse->waitForPlayingStreams(0, 3s));
-    EXPECT_EQ(s_pulse->streamCount(), 0);
+    EXPECT_TRUE(Pulse().waitForPlayingStreams(0, 3s));
+    EXPECT_EQ(Pulse().streamCount(), 0);
 }
 
 TEST_F(MusicPlayback, AFileThatIsNoSoundStaysSilentWhileTheWatchKeepsTrying)
@@ -67,7 +68,7 @@ TEST_F(MusicPlayback, AFileThatIsNoSoundStaysSilentWhileTheWatchKeepsTrying)
         FileMusicRewind();
         EXPECT_FALSE(FileMusicIsPlaying());
     }
-    EXPECT_EQ(s_pulse->streamCount(), 0);
+    EXPECT_EQ(Pulse().streamCount(), 0);
     FileMusicStop();
 }
 
@@ -76,11 +77,11 @@ TEST_F(MusicPlayback, WavLoopsUntilStopped)
     ShellSettings.BgmFile = (m_folder.path() / "loop.wav").string();
     MakeWavTone(ShellSettings.BgmFile, 400ms);
     WavStart();
-    EXPECT_TRUE(s_pulse->waitForPlayingStreams(1, 3s));
+    EXPECT_TRUE(Pulse().waitForPlayingStreams(1, 3s));
     std::this_thread::sleep_for(1200ms);
-    EXPECT_GT(SoundShare(s_pulse->record(600ms)), 0.8);
+    EXPECT_GT(SoundShare(Pulse().record(600ms)), 0.8);
     WavStop();
-    EXPECT_TRUE(s_pulse->waitForPlayingStreams(0, 3s));
+    EXPECT_TRUE(Pulse().waitForPlayingStreams(0, 3s));
 }
 
 }

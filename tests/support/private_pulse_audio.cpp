@@ -1,5 +1,7 @@
 #include "tests/support/private_pulse_audio.h"
 
+#include "tests/support/wait_until.h"
+
 #include <algorithm>
 #include <cmath>
 #include <csignal>
@@ -131,13 +133,7 @@ int PrivatePulseAudio::playingStreamCount() const
 
 bool PrivatePulseAudio::waitForPlayingStreams(int count, std::chrono::milliseconds limit) const
 {
-    const auto end = std::chrono::steady_clock::now() + limit;
-    while (playingStreamCount() != count) {
-        if (std::chrono::steady_clock::now() > end)
-            return false;
-        std::this_thread::sleep_for(50ms);
-    }
-    return true;
+    return WaitUntil([&] { return playingStreamCount() == count; }, limit, 50ms);
 }
 
 std::vector<short> PrivatePulseAudio::record(std::chrono::milliseconds duration) const
