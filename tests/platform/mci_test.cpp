@@ -12,10 +12,14 @@ struct Answer {
     std::string reply;
 };
 
+// Sends the command; every failure must come with a description of its code.
 Answer Send(const std::string& command, unsigned replyLength = 128)
 {
     std::vector<char> buffer(replyLength + 1, 'x');
     const MCIERROR code = mciSendStringA(command.c_str(), replyLength ? buffer.data() : nullptr, replyLength, nullptr);
+    char description[256] = "";
+    EXPECT_EQ(mciGetErrorStringA(code, description, sizeof description), code != 0) << command;
+    EXPECT_EQ(std::string(description).empty(), code == 0) << command;
     return {code, replyLength ? std::string(buffer.data()) : std::string()};
 }
 
@@ -41,21 +45,6 @@ TEST(Mci, AFailedCommandLeavesTheReplyEmpty)
     const Answer answer = Send("status MP3Play mode");
     EXPECT_EQ(answer.code, MCIERR_INVALID_DEVICE_NAME);
     EXPECT_EQ(answer.reply, "");
-}
-
-TEST(Mci, EveryCodeTheLayerReturnsHasADescription)
-{
-    for (MCIERROR code : {MCIERR_UNRECOGNIZED_KEYWORD, MCIERR_UNRECOGNIZED_COMMAND, MCIERR_HARDWARE,
-                          MCIERR_INVALID_DEVICE_NAME, MCIERR_DEVICE_OPEN, MCIERR_MISSING_COMMAND_STRING,
-                          MCIERR_PARAM_OVERFLOW, MCIERR_BAD_INTEGER, MCIERR_MISSING_PARAMETER,
-                          MCIERR_UNSUPPORTED_FUNCTION, MCIERR_FILE_NOT_FOUND, MCIERR_DEVICE_NOT_READY,
-                          MCIERR_OUTOFRANGE, MCIERR_DEVICE_TYPE_REQUIRED, MCIERR_DUPLICATE_ALIAS,
-                          MCIERR_BAD_TIME_FORMAT, MCIERR_NO_CLOSING_QUOTE, MCIERR_INVALID_FILE,
-                          MCIERR_DEVICE_NOT_INSTALLED}) {
-        char text[256] = "x";
-        EXPECT_TRUE(mciGetErrorStringA(code, text, sizeof text)) << code;
-        EXPECT_GT(std::string(text).size(), 10u) << code;
-    }
 }
 
 TEST(Mci, UnknownCodesHaveNoDescriptionAndTextIsCutToTheBuffer)

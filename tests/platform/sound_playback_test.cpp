@@ -107,16 +107,6 @@ TEST_F(SoundPlayback, WavLoopsWithoutGapsUntilStopped)
     EXPECT_LT(SoundShare(Pulse().record(300ms)), 0.2);
 }
 
-TEST_F(SoundPlayback, WavWithoutLoopPlaysOnce)
-{
-    const std::filesystem::path tone = m_folder.path() / "tone.wav";
-    MakeWavTone(tone, 500ms);
-    ASSERT_TRUE(PlaySoundA(tone.c_str(), nullptr, SND_ASYNC));
-    std::this_thread::sleep_for(1500ms);
-    EXPECT_LT(SoundShare(Pulse().record(300ms)), 0.2);
-    PlaySoundA(nullptr, nullptr, 0);
-}
-
 TEST_F(SoundPlayback, SoundFilesWithNothingToLoopStayQuietWithoutSpinning)
 {
     const std::filesystem::path noSamples = m_folder.path() / "nothing.wav";
