@@ -2,6 +2,7 @@
 
 #include "music_devices.h"
 #include "number_text.h"
+#include "platform/play_sound.h"
 #include "shell_settings.h"
 
 #include <algorithm>
@@ -16,7 +17,6 @@ constexpr unsigned CommandReplyLength = 512;
 constexpr unsigned CdModeReplyLength = 255;
 constexpr unsigned FileModeReplyLength = 30;
 constexpr unsigned ErrorTextLength = 256;
-constexpr unsigned SoundAsyncLoop = 9; // SND_ASYNC | SND_LOOP
 
 // The text of a reply buffer: up to its first NUL, never past its end.
 std::string BufferText(const char* buffer, unsigned length)
@@ -172,7 +172,7 @@ void WavStart()
 {
     MusicDevices& devices = CurrentMusicDevices();
     if (devices.waveOutputCount() >= 1)
-        devices.playSound(ShellSettings.BgmFile.c_str(), SoundAsyncLoop);
+        devices.playSound(ShellSettings.BgmFile.c_str(), SND_ASYNC | SND_LOOP);
 }
 
 void WavStop()
