@@ -1,5 +1,7 @@
 #include "engine/track.h"
 
+#include "engine/scene/resting_state.h"
+
 #include <GL/gl.h>
 
 void Track::draw(float widthScale, float brightness) const
@@ -23,8 +25,7 @@ void Track::draw(float widthScale, float brightness) const
         glEnd();
     }
 
-    glDisable(GL_ALPHA_TEST);
-    glAlphaFunc(GL_GREATER, 0);
-    glDisable(GL_BLEND);
+    restoreRestingAlphaTest();
+    restoreRestingBlend();
     glDisable(GL_TEXTURE_2D);
 }

@@ -3,6 +3,7 @@
 #include "engine/camera.h"
 #include "engine/random.h"
 #include "engine/ride_params.h"
+#include "engine/scene/resting_state.h"
 
 #include <GL/gl.h>
 #include <algorithm>
@@ -228,14 +229,10 @@ void ParticleField::draw(float scale, float brightness, const Camera& camera, fl
         glPopMatrix();
     }
 
-    if (alphaTest) {
-        glDisable(GL_ALPHA_TEST);
-        glAlphaFunc(GL_GREATER, 0);
-    }
-    if (blend) {
-        glDisable(GL_BLEND);
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    }
+    if (alphaTest)
+        restoreRestingAlphaTest();
+    if (blend)
+        restoreRestingBlend();
     if (depthTest) {
         glDisable(GL_DEPTH_TEST);
         if (!depthWrite)

@@ -1,5 +1,7 @@
 #include "engine/scene/text_overlay.h"
 
+#include "engine/scene/resting_state.h"
+
 #include <GL/freeglut.h>
 #include <GL/glu.h>
 #include <cstdio>
@@ -80,14 +82,10 @@ void TextOverlay::drawText(const char* text, std::int16_t x, std::int16_t y, flo
 
     glPopMatrix();
     glPopAttrib();
-    if (alphaTest) {
-        glDisable(GL_ALPHA_TEST);
-        glAlphaFunc(GL_GREATER, 0);
-    }
-    if (blend) {
-        glDisable(GL_BLEND);
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    }
+    if (alphaTest)
+        restoreRestingAlphaTest();
+    if (blend)
+        restoreRestingBlend();
     glDisable(GL_TEXTURE_2D);
     glDepthMask(GL_TRUE);
 
