@@ -171,6 +171,11 @@ std::string GetPrivateProfileStringA(std::string_view section, std::string_view 
 bool WritePrivateProfileStringA(std::string_view section, std::string_view key,
                                 std::string_view value, const std::filesystem::path& file)
 {
+    // A line break would end the entry early and let the rest read as lines of its own.
+    const auto breaksLines = [](std::string_view text) { return text.find_first_of("\r\n", 0) != std::string_view::npos; };
+    if (breaksLines(section) || breaksLines(key) || breaksLines(value))
+        return false;
+
     bool found = false;
     std::vector<ProfileLine> lines = readLines(file, found);
     std::error_code statusError;
@@ -191,7 +196,10 @@ bool WritePrivateProfileStringA(std::string_view section, std::string_view key,
         if (match) {
             insertAt = match->lastEntryLine + 1;
         } else {
-            added.push_back({"[" + std::string(section) + "]", "\r\n"});
+            std::string header(1, '[');
+            header.append(section);
+            header.push_back(']');
+            added.push_back({std::move(header), "\r\n"});
         }
         added.push_back({entry, "\r\n"});
         if (insertAt > 0 && lines[insertAt - 1].ending.empty())

@@ -24,6 +24,7 @@ std::string GetPrivateProfileStringA(std::string_view section, std::string_view 
 // Sets the key's value: replaces it in place, or appends the key at the end of its section,
 // creating the file and the section when missing; every other line stays as it was. New lines
 // end in CRLF. The new file replaces the old one by a rename, so a failure leaves the old file
-// intact. Returns false when the file could not be written.
+// intact. Returns false, writing nothing, when the file could not be written or a name or the
+// value holds a line break.
 bool WritePrivateProfileStringA(std::string_view section, std::string_view key,
                                 std::string_view value, const std::filesystem::path& file);

@@ -86,6 +86,15 @@ TEST_F(ProfileTest, ValuesAreKeptByteForByte)
     EXPECT_EQ(GetPrivateProfileStringA("Section", "File", "", 256, path), value);
 }
 
+TEST_F(ProfileTest, LineBreaksCannotAddEntries)
+{
+    const std::string before = "[Section]\r\nScale=3\r\n";
+    const auto path = file(before);
+    EXPECT_FALSE(WritePrivateProfileStringA("Section", "File", "a.mp3\r\nScale=11", path));
+    EXPECT_FALSE(WritePrivateProfileStringA("Section", "Fa\nst", "1", path));
+    EXPECT_EQ(TemporaryFolder::read(path), before);
+}
+
 TEST_F(ProfileTest, ReadOnlyFileIsLeftIntact)
 {
     const std::string before = "[Section]\r\nScale=3\r\n";
