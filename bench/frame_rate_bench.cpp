@@ -3,7 +3,7 @@
 #include "engine/engine_state.h"
 #include "engine/frame_loop.h"
 #include "engine/scene/overlay.h"
-#include "platform/work_folder.h"
+#include "platform/files/work_folder.h"
 
 #include <GL/freeglut.h>
 #include <algorithm>

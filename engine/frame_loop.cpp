@@ -9,7 +9,7 @@
 #include "engine/scene/overlay.h"
 #include "engine/scene/picture_texture.h"
 #include "engine/scene/textured_sphere.h"
-#include "platform/work_folder.h"
+#include "platform/files/work_folder.h"
 
 #include <GL/freeglut.h>
 #include <cmath>

@@ -2,7 +2,7 @@
 
 #include "engine/engine_state.h"
 #include "engine/frame_loop.h"
-#include "platform/swap_interval.h"
+#include "platform/gl/swap_interval.h"
 
 #include <GL/freeglut.h>
 

@@ -1,8 +1,8 @@
 #include "music_devices.h"
 
-#include "platform/mci.h"
-#include "platform/play_sound.h"
-#include "platform/wave_out.h"
+#include "platform/sound/mci.h"
+#include "platform/sound/play_sound.h"
+#include "platform/sound/wave_out.h"
 
 MusicDevices SystemMusicDevices()
 {

@@ -2,9 +2,9 @@
 
 #include "number_text.h"
 #include "path_text.h"
-#include "platform/profile.h"
-#include "platform/program_folder.h"
-#include "platform/work_folder.h"
+#include "platform/files/profile.h"
+#include "platform/files/program_folder.h"
+#include "platform/files/work_folder.h"
 #include "shell_settings.h"
 
 #include <cmath>

@@ -2,7 +2,7 @@
 
 #include "music_devices.h"
 #include "number_text.h"
-#include "platform/play_sound.h"
+#include "platform/sound/play_sound.h"
 #include "shell_settings.h"
 
 #include <algorithm>

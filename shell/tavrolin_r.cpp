@@ -1,6 +1,6 @@
 #include "tavrolin_r.h"
 
-#include "platform/window_watch.h"
+#include "platform/x11/window_watch.h"
 
 #include <QCoreApplication>
 #include <QPalette>

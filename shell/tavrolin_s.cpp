@@ -1,11 +1,11 @@
 #include "tavrolin_s.h"
 
-#include "platform/find_window.h"
-#include "platform/program_folder.h"
-#include "platform/save_picture.h"
-#include "platform/show_cursor.h"
-#include "platform/start_program.h"
-#include "platform/work_folder.h"
+#include "platform/x11/find_window.h"
+#include "platform/files/program_folder.h"
+#include "platform/picture/save_picture.h"
+#include "platform/x11/show_cursor.h"
+#include "platform/files/start_program.h"
+#include "platform/files/work_folder.h"
 #include "shell_settings.h"
 #include "tavrolin_bgm.h"
 

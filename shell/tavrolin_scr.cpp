@@ -1,6 +1,6 @@
 #include "command_line.h"
 #include "entry.h"
-#include "platform/display_available.h"
+#include "platform/x11/display_available.h"
 
 #include <QApplication>
 #include <cstdio>

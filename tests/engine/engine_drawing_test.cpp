@@ -5,8 +5,8 @@
 #include "engine/scene/overlay.h"
 #include "engine/scene/pattern_texture.h"
 #include "engine/scene/picture_texture.h"
-#include "platform/profile.h"
-#include "platform/work_folder.h"
+#include "platform/files/profile.h"
+#include "platform/files/work_folder.h"
 #include "tests/support/gl_test_window.h"
 #include "tests/support/temporary_folder.h"
 

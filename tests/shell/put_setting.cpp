@@ -1,7 +1,7 @@
 // A helper for the end-to-end scripts: writes one key of the settings file in the work folder
 // with the shell's own profile functions, so a script needs no Shift-JIS key names.
 //   tavrolin_put_setting <Scale|Fast|BgmKind|BgmRepeat|BgmFile> <value>
-#include "platform/work_folder.h"
+#include "platform/files/work_folder.h"
 #include "shell/settings_file.h"
 
 #include <cstdio>

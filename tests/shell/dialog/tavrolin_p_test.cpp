@@ -1,4 +1,4 @@
-#include "platform/work_folder.h"
+#include "platform/files/work_folder.h"
 #include "shell/controls/gfx_frame.h"
 #include "shell/controls/xp_button.h"
 #include "shell/dialog/outline_shape.h"

@@ -1,4 +1,4 @@
-#include "platform/save_picture.h"
+#include "platform/picture/save_picture.h"
 #include "tests/support/temporary_folder.h"
 
 #include <cstdint>

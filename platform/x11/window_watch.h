@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/native_window.h"
+#include "platform/x11/native_window.h"
 
 // Tells when a window of another program is destroyed, by the server's own notice rather than by
 // polling. Events arrive on the shared connection, whose file descriptor a caller can watch.

@@ -1,4 +1,4 @@
-#include "platform/cd_position.h"
+#include "platform/sound/cd_position.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/mci_words.h"
+#include "platform/sound/mci_words.h"
 
 #include <gtest/gtest.h>
 

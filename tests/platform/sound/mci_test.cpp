@@ -1,5 +1,5 @@
-#include "platform/cd_toc.h"
-#include "platform/mci.h"
+#include "platform/sound/cd_toc.h"
+#include "platform/sound/mci.h"
 #include "tests/support/temporary_folder.h"
 #include "tests/support/test_media.h"
 

@@ -1,5 +1,5 @@
-#include "platform/program_folder.h"
-#include "platform/start_program.h"
+#include "platform/files/program_folder.h"
+#include "platform/files/start_program.h"
 #include "tests/support/temporary_folder.h"
 
 #include <chrono>

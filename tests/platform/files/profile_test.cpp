@@ -1,4 +1,4 @@
-#include "platform/profile.h"
+#include "platform/files/profile.h"
 #include "tests/support/temporary_folder.h"
 
 #include <gtest/gtest.h>

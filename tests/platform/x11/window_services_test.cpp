@@ -2,9 +2,9 @@
 // names), so this test talks to the X server directly.
 #include <gtest/gtest.h>
 // Xlib's macros (None, Bool, Status) must come after GoogleTest's own names.
-#include "platform/find_window.h"
-#include "platform/window_rect.h"
-#include "platform/window_watch.h"
+#include "platform/x11/find_window.h"
+#include "platform/x11/window_rect.h"
+#include "platform/x11/window_watch.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/native_window.h"
+#include "platform/x11/native_window.h"
 
 #include <string_view>
 
