@@ -1,5 +1,7 @@
 #include "engine/engine_options.h"
 
+#include "platform/x11/native_window.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -9,17 +11,14 @@ EngineOptions engineOptions;
 
 namespace {
 
-// A whole number, all of the text: decimal, or hex after 0x. Nothing else counts.
+// A whole decimal number, all of the text.
 bool parseWhole(const char* text, unsigned long maximum, unsigned long& value)
 {
-    if (text == nullptr || *text == '\0' || *text == '-' || *text == '+' || *text == ' ')
-        return false;
-    const bool hex = text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
-    if (hex && text[2] == '\0')
+    if (text == nullptr || *text < '0' || *text > '9')
         return false;
     char* end = nullptr;
     errno = 0;
-    const unsigned long parsed = std::strtoul(hex ? text + 2 : text, &end, hex ? 16 : 10);
+    const unsigned long parsed = std::strtoul(text, &end, 10);
     if (errno != 0 || *end != '\0' || parsed > maximum)
         return false;
     value = parsed;
@@ -62,8 +61,8 @@ EngineOptions parseEngineOptions(int argc, const char* const* argv)
         if (std::strcmp(word, "--unpaced") == 0) {
             options.unpaced = true;
         } else if (std::strcmp(word, "--window-id") == 0) {
-            if (parseWhole(value, 0xFFFFFFFFul, number))
-                options.hostWindow = number;
+            if (const auto window = NativeWindowFromText(value ? value : ""))
+                options.hostWindow = *window;
             i += value != nullptr;
         } else if (std::strcmp(word, "--shell-pid") == 0) {
             if (parseWhole(value, std::numeric_limits<int>::max(), number))
