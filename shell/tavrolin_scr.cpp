@@ -1,14 +1,26 @@
 #include "command_line.h"
 #include "entry.h"
+#include "lifetime/hosted_request.h"
+#include "lifetime/signal_watch.h"
+#include "platform/files/standard_descriptors.h"
 #include "platform/x11/display_available.h"
 
 #include <QApplication>
 #include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char** argv)
 {
+    // Before anything opens a file or a connection: launchers may have closed 0, 1 and 2.
+    OpenStandardDescriptors();
     // Qt takes its own switches out of argv; the command text is what the caller passed.
     const std::string commandText = CommandText(argc, argv);
+    const HostedRequest hosted = ReadHostedRequest(std::vector<std::string>(argv + 1, argv + argc),
+                                                   ModeLetter(commandText), std::getenv("XSCREENSAVER_WINDOW"));
+    if (hosted.kind == HostedRequest::Kind::Malformed) {
+        std::fprintf(stderr, "Tavrolin.scr: %s\n", hosted.problem.c_str());
+        return 2;
+    }
     if (!DisplayAvailable()) {
         std::fprintf(stderr, "Tavrolin.scr: cannot open the X display\n");
         return 1;
@@ -19,8 +31,15 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     QApplication::setApplicationName("Tavrolin");
 
-    const std::unique_ptr<QWidget> window = Main(commandText);
+    // A stop signal ends every event loop, a modal dialog's too; the window's own ending then
+    // runs as the window goes.
+    SignalWatch signalWatch;
+    QObject::connect(&signalWatch, &SignalWatch::Stop, [] { QCoreApplication::exit(0); });
+
+    int status = 0;
+    const std::unique_ptr<QWidget> window =
+        hosted.kind == HostedRequest::Kind::None ? Main(commandText) : MainHosted(hosted, status);
     if (!window)
-        return 0;
+        return status;
     return QApplication::exec();
 }
