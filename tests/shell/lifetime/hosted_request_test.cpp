@@ -20,8 +20,10 @@ TEST(HostedRequest, WindowIdSwitchesInDecimalOrHex)
         EXPECT_EQ(read({word, "6291464"}).kind, Kind::Window);
         EXPECT_EQ(read({word, "6291464"}).window, 6291464u);
     }
-    // The switch wins over the manager's variable, and over words beside it.
+    // The switch wins over the manager's variable and over -root (a settings preview passes
+    // both), and words beside it are left alone.
     EXPECT_EQ(read({"-fps", "--window-id", "0x10"}, "0x20").window, 0x10u);
+    EXPECT_EQ(read({"--root", "--window-id", "0x10"}).window, 0x10u);
 }
 
 TEST(HostedRequest, RootMeansTheManagersWindowOrTheRootWindow)
