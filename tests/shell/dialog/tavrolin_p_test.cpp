@@ -175,6 +175,33 @@ TEST_F(DialogTest, SlidersAtTheirEndsShowAndSaveTheOuterLevels)
     EXPECT_EQ(stored(FastKey), "11");
 }
 
+TEST_F(DialogTest, SliderKeysStepAsOnAHorizontalScrollBar)
+{
+    Tavrolin_P dialog;
+    for (QScrollBar* slider : {dialog.HS_V, dialog.HS_S}) {
+        QLabel* label = slider == dialog.HS_V ? dialog.lbl_V : dialog.lbl_S;
+        const std::pair<Qt::Key, int> steps[] = {{Qt::Key_Right, 1}, {Qt::Key_Right, 2}, {Qt::Key_Left, 1},
+                                                 {Qt::Key_Up, 0},    {Qt::Key_Down, 1},  {Qt::Key_PageUp, 0},
+                                                 {Qt::Key_PageDown, 1}, {Qt::Key_End, 5}, {Qt::Key_Right, 5},
+                                                 {Qt::Key_Home, -5}, {Qt::Key_Left, -5}};
+        for (const auto& [key, expected] : steps) {
+            QTest::keyClick(slider, key);
+            EXPECT_EQ(slider->value(), expected) << slider->objectName().toStdString() << " key " << key;
+        }
+        QTest::keyClick(slider, Qt::Key_Right);
+        EXPECT_EQ(label->text(), QStringLiteral("-4"));
+    }
+    QTest::keyClick(dialog.HS_V, Qt::Key_End);
+    QTest::keyClick(dialog.HS_V, Qt::Key_Left);
+    QTest::keyClick(dialog.HS_V, Qt::Key_Left);
+    QTest::keyClick(dialog.HS_V, Qt::Key_Left);
+    QTest::keyClick(dialog.HS_V, Qt::Key_Left);
+    EXPECT_EQ(dialog.lbl_V->text(), QStringLiteral("+1"));
+    emit dialog.Cmd_Set->Click();
+    EXPECT_EQ(stored(ScaleKey), "7");
+    EXPECT_EQ(stored(FastKey), "2");
+}
+
 TEST_F(DialogTest, TrackBoxTextIsSavedAsATrackEvenWhileTheBoxIsDisabled)
 {
     const std::pair<QString, std::string> cases[] = {{"", "0"}, {"12", "12"}, {"abc", "0"}};
