@@ -313,6 +313,8 @@ void Tavrolin_P::Cmd_FileClick()
     request.title = QStringLiteral("ﾌｧｲﾙを開く");
     request.folder = QString::fromUtf8(ShellSettings.BgmFolder);
     const std::optional<std::string> chosen = GetOpenFileName(request);
+    // Without a window manager nobody hands the focus back when the chooser goes.
+    activateWindow();
     // A path the settings file could not hold on one line, or could not give back whole, is
     // turned down like a cancelled choice.
     if (!chosen || chosen->empty() || chosen->size() > LongestMusicPath

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QLabel>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <QUrl>
@@ -92,6 +93,9 @@ TEST_F(DialogTest, WithoutASettingsFileOpensCentredAndSavesTheStandardValues)
     Tavrolin_P dialog;
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("■Tavrolin■"));
     EXPECT_EQ(dialog.size(), QSize(522, 265));
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_EQ(dialog.pos(), screen.topLeft() + QPoint((screen.width() - 522) / 2, (screen.height() - 265) / 3));
+    EXPECT_GT(dialog.pos().y(), 0);
     EXPECT_EQ(dialog.GFXFrameX1->geometry(), QRect(12, 12, 501, 173));
     EXPECT_EQ(dialog.Cmd_Set->geometry(), QRect(144, 192, 113, 33));
     EXPECT_EQ(dialog.Sh[1]->pos(), dialog.Sh[0]->pos() + QPoint(1, 1));
