@@ -162,13 +162,14 @@ TEST_F(EngineDrawingTest, RideStartsFromItsFilesAndShowsTheRibbon)
     TemporaryHome home;
     ASSERT_TRUE(MakeWorkFolder());
     WritePrivateProfileStringA("Section", "Scale", "11", WorkFolderPath() / "Tavrolin.ini");
-    WritePrivateProfileStringA("Section", "Fast", "1", WorkFolderPath() / "Tavrolin.ini");
+    // Levels whose factors differ between the two tables, so a swapped table shows.
+    WritePrivateProfileStringA("Section", "Fast", "8", WorkFolderPath() / "Tavrolin.ini");
     windowWidth = width;
     windowHeight = height;
     textureTable.count = 0;
     ASSERT_TRUE(initEngine());
     EXPECT_FLOAT_EQ(rideParams.scaleFactor, 3.4f);
-    EXPECT_FLOAT_EQ(rideParams.speedFactor, 0.6f);
+    EXPECT_FLOAT_EQ(rideParams.speedFactor, 1.6f);
     // Font and sphere pictures are missing: their places hold 0, the patterns are real.
     ASSERT_EQ(textureTable.count, 4);
     EXPECT_EQ(textureTable.names[0], 0u);
