@@ -2,6 +2,6 @@
 
 #include <cstdint>
 
-// Milliseconds since the engine process started, from the monotonic clock; 64 bits, so it never
-// wraps (GLUT's own counter is an int and wraps after 24.8 days).
+// Milliseconds since GLUT was initialised, from the monotonic clock, in 64 bits: GLUT's own
+// counter is an int and wraps after 24.8 days. Needs GLUT initialised before the first call.
 std::int64_t EngineMilliseconds();

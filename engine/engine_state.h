@@ -15,7 +15,7 @@
 
 // Times are kept in double: a ride may last weeks, and a float second counter loses the frame step
 // after a few days.
-extern std::int64_t nowMs;         // milliseconds since the engine started, never wrapping
+extern std::int64_t nowMs;         // milliseconds since GLUT initialisation, never wrapping
 extern double rideTime;            // seconds: nowMs × 0.001
 extern std::int64_t previousNowMs; // nowMs of the previous frame
 extern float frameDelta;         // seconds since the previous frame; a gap over 0.1 counts 0.05
