@@ -1,7 +1,9 @@
 #include "engine/glut_callbacks.h"
 
 #include "engine/engine_state.h"
+#include "engine/display_pacing.h"
 #include "engine/frame_loop.h"
+#include "engine/ride_window.h"
 #include "platform/gl/swap_interval.h"
 
 #include <GL/freeglut.h>
@@ -15,6 +17,8 @@ void onDisplay()
 
 void onIdle()
 {
+    keepRideWindow();
+    waitForNextFrame();
     glutPostRedisplay();
 }
 
@@ -42,13 +46,15 @@ int runEngine(int argc, char** argv)
 {
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    // Without a window manager the full-screen request alone leaves the window off the corner
-    // and at its default size for the first frame; ask for the whole screen from the start.
-    glutInitWindowPosition(0, 0);
-    glutInitWindowSize(glutGet(GLUT_SCREEN_WIDTH), glutGet(GLUT_SCREEN_HEIGHT));
+    // Ask for the window's final place from the start, so that not even the first frame is
+    // drawn at a default size or off the corner.
+    const Monitor place = rideWindowPlace();
+    glutInitWindowPosition(place.x, place.y);
+    glutInitWindowSize(place.width, place.height);
     glutCreateWindow("Tavrolin_VC");
-    glutFullScreen();
+    setUpRideWindow();
     RequestSwapInterval(1);
+    startPacing(place.x, place.y, place.width, place.height);
 
     glutKeyboardFunc(onKeyboard);
     glutPassiveMotionFunc(onPointerMotion);
