@@ -24,8 +24,8 @@ wait_for_window() {
 }
 
 early_exit_waits_for_the_fade_in() {
+  local started=${EPOCHREALTIME/./}
   "$bin/Tavrolin.dll" & local ride=$!
-  local started=$SECONDS
   local window
   window=$(wait_for_window) || fail "no Tavrolin_VC window"
   local geometry
@@ -39,8 +39,12 @@ early_exit_waits_for_the_fade_in() {
   xdotool mousemove 100 100 click 1 mousemove 600 300 key a key space key Return key w 2>/dev/null
   xdotool key q
   sleep 1
-  [ $((SECONDS - started)) -lt 2 ] || echo "note: slow start, early-key check weakened"
-  kill -0 "$ride" 2>/dev/null || fail "q ended the ride before 2 seconds of ride time"
+  # Ride time is less than the time since launch; only a start quick enough proves anything.
+  if [ $(( ${EPOCHREALTIME/./} - started )) -lt 1900000 ]; then
+    kill -0 "$ride" 2>/dev/null || fail "q ended the ride before 2 seconds of ride time"
+  else
+    echo "note: slow start, early-key check skipped"
+  fi
   ended_within "$ride" 60 || { kill "$ride"; fail "q pressed early did not end the ride at 2 s"; }
   wait "$ride" || fail "engine exit status $?"
 }
