@@ -33,6 +33,7 @@ int textureSide(int pixels, bool powerOfTwo)
 void KeptFrame::fadeBack(float alpha, int width, int height)
 {
     m_copying = BackBufferAge() != 1;
+    m_pending = m_copying;
     if (!m_copying) {
         m_holdsFrame = false;
         drawFadeQuad(alpha);
@@ -69,9 +70,9 @@ void KeptFrame::fadeBack(float alpha, int width, int height)
 
 void KeptFrame::keep()
 {
-    if (!m_copying)
+    if (!m_pending)
         return;
-    m_copying = false;
+    m_pending = false;
     GLint viewport[4];
     glGetIntegerv(GL_VIEWPORT, viewport);
     const int width = viewport[2];

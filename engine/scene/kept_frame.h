@@ -29,5 +29,6 @@ private:
     int m_width = 0;
     int m_height = 0;
     bool m_copying = false;
+    bool m_pending = false;
     bool m_holdsFrame = false;
 };
