@@ -1,7 +1,11 @@
-// Frame time of the real engine frame against the floor every frame must pay (depth clear, one
-// full-window blended quad, swap), measured alternately in one run on the current display.
+// Frame time of the real engine frame against the floor every frame must pay (depth clear, the
+// trails' dimming of the previous frame with the copy where the driver needs one, swap), measured
+// alternately in one run on the current display; with --paced also the CPU time of both paced to
+// the display as the engine paces itself.
+#include "engine/display_pacing.h"
 #include "engine/engine_state.h"
 #include "engine/frame_loop.h"
+#include "engine/scene/kept_frame.h"
 #include "engine/scene/overlay.h"
 #include "platform/files/work_folder.h"
 
@@ -10,6 +14,8 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -40,7 +46,19 @@ void engineFrame()
     glutSwapBuffers();
 }
 
+KeptFrame floorKept;
+
 void floorFrame()
+{
+    setOverlayProjection();
+    floorKept.fadeBack(0.33f, glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT));
+    glClear(GL_DEPTH_BUFFER_BIT);
+    floorKept.keep();
+    glutSwapBuffers();
+}
+
+// The floor without the copy: what it costs where the driver keeps the back buffer.
+void blendOnlyFrame()
 {
     setOverlayProjection();
     drawFadeQuad(0.33f);
@@ -48,13 +66,46 @@ void floorFrame()
     glutSwapBuffers();
 }
 
-double millisecondsPerFrame(void (*draw)(), int frames)
+double processSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return now.tv_sec + now.tv_nsec * 1e-9;
+}
+
+struct PacedRun {
+    double framesPerSecond;
+    double cpuSeconds;
+};
+
+PacedRun pacedFor(void (*draw)(), double seconds)
 {
     glFinish();
+    const double cpuStart = processSeconds();
+    const auto start = Clock::now();
+    int frames = 0;
+    while (std::chrono::duration<double>(Clock::now() - start).count() < seconds) {
+        waitForNextFrame();
+        draw();
+        ++frames;
+    }
+    glFinish();
+    const double elapsed = std::chrono::duration<double>(Clock::now() - start).count();
+    return {frames / elapsed, processSeconds() - cpuStart};
+}
+
+double processSeconds();
+
+// Wall time per frame; adds the process's CPU time per frame (every renderer thread) to cpuMs.
+double millisecondsPerFrame(void (*draw)(), int frames, std::vector<double>& cpuMs)
+{
+    glFinish();
+    const double cpuStart = processSeconds();
     const auto start = Clock::now();
     for (int i = 0; i < frames; ++i)
         draw();
     glFinish();
+    cpuMs.push_back((processSeconds() - cpuStart) * 1000 / frames);
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count() / frames;
 }
 
@@ -68,6 +119,7 @@ double median(std::vector<double> values)
 
 int main(int argc, char** argv)
 {
+    const bool paced = argc > 1 && std::strcmp(argv[1], "--paced") == 0;
     const std::filesystem::path home = std::filesystem::temp_directory_path() / "tavrolin-bench";
     setenv("HOME", home.c_str(), 1);
     setenv("XDG_CONFIG_HOME", (home / ".config").c_str(), 1);
@@ -94,17 +146,33 @@ int main(int argc, char** argv)
         engineFrame();
 
     const int framesPerRound = 200;
-    std::vector<double> engine, floor;
+    std::vector<double> engine, floor, blendOnly, engineCpu, floorCpu, blendOnlyCpu;
     for (int round = 0; round < 5; ++round) {
-        floor.push_back(millisecondsPerFrame(floorFrame, framesPerRound));
-        engine.push_back(millisecondsPerFrame(engineFrame, framesPerRound));
+        floor.push_back(millisecondsPerFrame(floorFrame, framesPerRound, floorCpu));
+        engine.push_back(millisecondsPerFrame(engineFrame, framesPerRound, engineCpu));
+        blendOnly.push_back(millisecondsPerFrame(blendOnlyFrame, framesPerRound, blendOnlyCpu));
     }
     const double engineMs = median(engine);
     const double floorMs = median(floor);
     std::printf("%dx%d  ratio %.2f  engine %.2f ms/frame (%.0f fps)  floor %.2f ms/frame (%.0f fps)  [%d frames each]\n",
                 width, height, engineMs / floorMs, engineMs, 1000 / engineMs, floorMs, 1000 / floorMs,
                 framesPerRound * 5);
+    std::printf("%dx%d  CPU time per frame: ratio %.2f  engine %.2f ms  floor %.2f ms\n", width, height,
+                median(engineCpu) / median(floorCpu), median(engineCpu), median(floorCpu));
+    std::printf("%dx%d  frame copy %s: floor %.2f ms with it, %.2f ms blending in place (CPU %.2f / %.2f ms)\n",
+                width, height, floorKept.copying() ? "in use (driver keeps no back buffer)" : "not needed", floorMs,
+                median(blendOnly), median(floorCpu), median(blendOnlyCpu));
+
+    if (paced) {
+        startPacing(0, 0, width, height);
+        const PacedRun floorRun = pacedFor(floorFrame, 5);
+        const PacedRun engineRun = pacedFor(engineFrame, 5);
+        std::printf("%dx%d  paced: engine %.1f fps, CPU %.2f s; floor %.1f fps, CPU %.2f s; CPU ratio %.2f  [5 s each]\n",
+                    width, height, engineRun.framesPerSecond, engineRun.cpuSeconds, floorRun.framesPerSecond,
+                    floorRun.cpuSeconds, engineRun.cpuSeconds / floorRun.cpuSeconds);
+    }
     std::filesystem::remove_all(home);
     releaseResources();
+    floorKept.release();
     return 0;
 }

@@ -25,3 +25,4 @@ Track track;
 StarField starField;
 ParticleField particleField;
 TextureTable textureTable;
+KeptFrame keptFrame;

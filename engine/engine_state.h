@@ -2,6 +2,7 @@
 
 #include "engine/camera.h"
 #include "engine/ride_params.h"
+#include "engine/scene/kept_frame.h"
 #include "engine/scene/particle_field.h"
 #include "engine/scene/star_field.h"
 #include "engine/scene/text_overlay.h"
@@ -40,3 +41,4 @@ extern Track track;
 extern StarField starField;
 extern ParticleField particleField;
 extern TextureTable textureTable;
+extern KeptFrame keptFrame;

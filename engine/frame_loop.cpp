@@ -117,7 +117,8 @@ void frame()
 
     if (!rideParams.clearEveryFrame && rideParams.trailFactor < 1.0f) {
         setOverlayProjection();
-        drawFadeQuad(rideParams.trailFactor * frameDelta * 40);
+        keptFrame.fadeBack(rideParams.trailFactor * frameDelta * 40, glutGet(GLUT_WINDOW_WIDTH),
+                           glutGet(GLUT_WINDOW_HEIGHT));
     }
     glClear(GL_DEPTH_BUFFER_BIT);
     if (rideParams.clearEveryFrame)
@@ -136,6 +137,7 @@ void frame()
         releaseResources();
         std::exit(0);
     }
+    keptFrame.keep();
 }
 
 void updateWorld()
@@ -204,4 +206,5 @@ void releaseResources()
 {
     starField.release();
     textureTable.release();
+    keptFrame.release();
 }

@@ -3,7 +3,9 @@
 #include "engine/engine_clock.h"
 #include "engine/engine_options.h"
 #include "engine/engine_state.h"
+#include "engine/display_pacing.h"
 #include "engine/frame_loop.h"
+#include "engine/ride_window.h"
 #include "engine/stop_request.h"
 #include "platform/files/end_with_parent.h"
 #include "platform/gl/embedded_window.h"
@@ -49,6 +51,8 @@ void onIdle()
         endRide();
     if (engineOptions.hostWindow != 0 && !embeddedWindow.follow())
         endRide();
+    keepRideWindow();
+    waitForNextFrame();
     glutPostRedisplay();
 }
 
@@ -83,18 +87,22 @@ int runEngine(int argc, char** argv)
 
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    Monitor place{0, 0, 0, 0};
     if (engineOptions.hostWindow != 0) {
         if (!createHostedWindow())
             return 1;
+        place = {0, 0, embeddedWindow.width(), embeddedWindow.height()};
     } else {
-        // Without a window manager the full-screen request alone leaves the window off the corner
-        // and at its default size for the first frame; ask for the whole screen from the start.
-        glutInitWindowPosition(0, 0);
-        glutInitWindowSize(glutGet(GLUT_SCREEN_WIDTH), glutGet(GLUT_SCREEN_HEIGHT));
+        // Ask for the window's final place from the start, so that not even the first frame is
+        // drawn at a default size or off the corner.
+        place = rideWindowPlace();
+        glutInitWindowPosition(place.x, place.y);
+        glutInitWindowSize(place.width, place.height);
         glutCreateWindow("Tavrolin_VC");
-        glutFullScreen();
+        setUpRideWindow();
     }
     RequestSwapInterval(1);
+    startPacing(place.x, place.y, place.width, place.height);
 
     glutKeyboardFunc(onKeyboard);
     glutPassiveMotionFunc(onPointerMotion);

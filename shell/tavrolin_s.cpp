@@ -51,6 +51,21 @@ std::filesystem::path Tavrolin_S::EnginePath()
     return ProgramFolder() / "Tavrolin.dll";
 }
 
+std::vector<std::vector<std::string>> Tavrolin_S::EngineArguments(NativeWindow hostWindow,
+                                                                  const std::vector<Monitor>& monitors)
+{
+    if (hostWindow != 0)
+        return {{"--window-id", std::to_string(hostWindow)}};
+    if (monitors.size() < 2)
+        return {{}};
+    std::vector<std::vector<std::string>> arguments;
+    for (const Monitor& monitor : monitors) {
+        arguments.push_back({"--monitor", std::to_string(monitor.x) + "," + std::to_string(monitor.y) + ","
+                                              + std::to_string(monitor.width) + "," + std::to_string(monitor.height)});
+    }
+    return arguments;
+}
+
 QImage Tavrolin_S::Pic(int item)
 {
     switch (item) {
@@ -72,10 +87,11 @@ void Tavrolin_S::Load()
     SavePicture(Pic(2), folder / SpherePictureFileName);
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
 
-    std::vector<std::string> arguments;
-    if (m_hostWindow != 0)
-        arguments = {"--window-id", std::to_string(m_hostWindow)};
-    m_engine.start(EnginePath(), arguments);
+    const std::vector<Monitor> monitors = m_hostWindow == 0 ? Monitors() : std::vector<Monitor>{};
+    for (const std::vector<std::string>& arguments : EngineArguments(m_hostWindow, monitors)) {
+        m_engines.push_back(std::make_unique<EngineProcess>());
+        m_engines.back()->start(EnginePath(), arguments);
+    }
     m_sinceEngineStart.start();
     if (m_hostWindow == 0) {
         StartMusic();
@@ -143,15 +159,18 @@ void Tavrolin_S::Timer2Tick()
 
 void Tavrolin_S::Timer3Tick()
 {
+    // Esc, Q or q end the ride on the monitor that holds the keyboard: that ends them all.
+    bool anyEnded = false;
+    for (const std::unique_ptr<EngineProcess>& engine : m_engines)
+        anyEnded = engine->hasEnded() || anyEnded;
     if (m_hostWindow != 0) {
         // Several hosted rides may run at once, so none is known by its title.
-        if (!m_engine.hasEnded() && GetWindowRect(m_hostWindow))
+        if (!anyEnded && GetWindowRect(m_hostWindow))
             return;
     } else {
         const bool windowPresent = FindWindowA(EngineWindowTitle) != 0;
-        const bool processEnded = m_engine.hasEnded();
         const double seconds = static_cast<double>(m_sinceEngineStart.elapsed()) / 1000.0;
-        if (!m_engineWatch.rideIsOver(windowPresent, processEnded, seconds))
+        if (!m_engineWatch.rideIsOver(windowPresent && !anyEnded, anyEnded, seconds))
             return;
     }
     Timer3.stop();
@@ -165,7 +184,10 @@ void Tavrolin_S::Unload()
     m_unloaded = true;
     Timer3.stop();
     m_musicTurn.stop();
-    m_engine.end();
+    for (const std::unique_ptr<EngineProcess>& engine : m_engines)
+        engine->requestEnd();
+    for (const std::unique_ptr<EngineProcess>& engine : m_engines)
+        engine->end();
     if (m_hostWindow == 0 || m_musicLock.held())
         StopMusic();
     if (m_modeLetter == 'S' && m_hostWindow == 0)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine_watch.h"
+#include "platform/x11/monitor.h"
 #include "platform/x11/native_window.h"
 #include "shell/lifetime/engine_process.h"
 #include "shell/lifetime/instance_lock.h"
@@ -10,6 +11,8 @@
 #include <QTimer>
 #include <QWidget>
 #include <filesystem>
+#include <memory>
+#include <vector>
 
 // The host window of a screensaver run: exists as a native window titled "Tavrolin_Main" so that
 // other starts of the shell see it, but is never shown. Loading it exports the engine's two
@@ -48,6 +51,10 @@ public:
 
     // The engine: the shell's own folder, then "Tavrolin.dll".
     static std::filesystem::path EnginePath();
+    // What each engine of a run is told: nothing for one monitor (the whole screen, as always), a
+    // --monitor rectangle each for several, the window to ride in when hosted (one engine).
+    static std::vector<std::vector<std::string>> EngineArguments(NativeWindow hostWindow,
+                                                                 const std::vector<Monitor>& monitors);
     // The picture control array: item 1, the all-black 128 x 128 character sheet; item 2, the
     // 256 x 256 Earth map with clouds. Any other item gives a null picture.
     static QImage Pic(int item);
@@ -67,7 +74,8 @@ private:
 
     char m_modeLetter;
     NativeWindow m_hostWindow;
-    EngineProcess m_engine;
+    // One ride per monitor; a single ride covers the whole screen.
+    std::vector<std::unique_ptr<EngineProcess>> m_engines;
     InstanceLock m_musicLock{"music"};
     QTimer m_musicTurn;
     QElapsedTimer m_sinceEngineStart;

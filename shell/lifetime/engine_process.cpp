@@ -31,6 +31,12 @@ bool EngineProcess::hasEnded()
     return true;
 }
 
+void EngineProcess::requestEnd()
+{
+    if (!hasEnded())
+        kill(m_processId, SIGTERM);
+}
+
 void EngineProcess::end(int graceMilliseconds)
 {
     if (hasEnded())

@@ -19,6 +19,8 @@ public:
     bool start(const std::filesystem::path& program, std::vector<std::string> arguments = {});
     // True once the process has ended (or never started); never waits.
     bool hasEnded();
+    // Asks the process to end (SIGTERM) without waiting, so that several can end at once.
+    void requestEnd();
     // Asks the process to end (SIGTERM), waits up to graceMilliseconds for it, then kills it
     // outright; returns once it has been reaped.
     void end(int graceMilliseconds = 1000);

@@ -10,7 +10,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 run_on_virtual_display() {
   if [ -z "${TAVROLIN_E2E_INNER:-}" ]; then
-    TAVROLIN_E2E_INNER=1 exec "$scripts/with-xvfb" --size 1280x720 bash "$0" "$@"
+    TAVROLIN_E2E_INNER=1 exec "$scripts/with-xvfb" --size "${display_size:-1280x720}" bash "$0" "$@"
   fi
 }
 
@@ -145,4 +145,16 @@ shows_ride() {
     sleep 0.5
   done
   return 1
+}
+
+# Moves this script onto a nested X server with two 1280x720 monitors side by side, as Xinerama
+# heads (the virtual display alone cannot place two monitors).
+use_two_monitors() {
+  local fifo=$work/nested.fifo number=""
+  mkfifo "$fifo"
+  Xephyr -displayfd 3 -screen 1280x720+0+0 -screen 1280x720+1280+0 +xinerama -nolisten tcp \
+    3>"$fifo" >/dev/null 2>&1 &
+  started+=("$!")
+  read -r -t 20 number <"$fifo" || fail "the nested two-monitor server did not start"
+  export DISPLAY=":$number"
 }

@@ -1,0 +1,39 @@
+#include "engine/display_pacing.h"
+
+#include "engine/engine_options.h"
+#include "engine/frame_pacer.h"
+#include "platform/x11/monitor.h"
+
+#include <chrono>
+#include <thread>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+FramePacer pacer;
+bool pacing = false;
+
+double secondsNow()
+{
+    return std::chrono::duration<double>(Clock::now().time_since_epoch()).count();
+}
+
+}
+
+void startPacing(int x, int y, int width, int height)
+{
+    pacing = !engineOptions.unpaced;
+    pacer.setRefreshRate(RefreshRateAt(x + width / 2, y + height / 2));
+}
+
+void waitForNextFrame()
+{
+    if (!pacing)
+        return;
+    const double now = secondsNow();
+    const double start = pacer.startTime(now);
+    if (start > now)
+        std::this_thread::sleep_until(Clock::time_point(std::chrono::duration_cast<Clock::duration>(
+            std::chrono::duration<double>(start))));
+}

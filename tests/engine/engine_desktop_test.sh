@@ -1,0 +1,153 @@
+#!/usr/bin/env bash
+# The real engine on the desktops users have: frames paced on a display that ignores the swap
+# interval, trails on a driver that keeps nothing of the back buffer, staying on top of a window
+# manager's new windows with the keyboard held, and one ride per monitor.
+set -euo pipefail
+bin=$1
+scripts=${TAVROLIN_SCRIPTS:?}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export HOME=$work XDG_CONFIG_HOME=$work/.config
+# The shell's all-black character sheet, so no placeholder text shows, and a grey planet.
+mkdir -p "$XDG_CONFIG_HOME/nerevo_temp"
+head -c $((54 + 3 * 128 * 128)) /dev/zero >"$XDG_CONFIG_HOME/nerevo_temp/Tavrolin1.alo"
+head -c $((54 + 3 * 256 * 256)) /dev/zero | tr '\0' '\200' >"$XDG_CONFIG_HOME/nerevo_temp/Tavrolin2.alo"
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Waits up to $2 tenths of a second for process $1 to end; true when it ended.
+ended_within() {
+  for _ in $(seq "$2"); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done
+  ! kill -0 "$1" 2>/dev/null
+}
+
+# Waits up to $2 tenths of a second until the command $1 succeeds.
+until_within() {
+  for _ in $(seq "$2"); do eval "$1" && return 0; sleep 0.1; done
+  return 1
+}
+
+# Swap count and its time (ms) from a probe log $1.
+swaps() { read -r count _ <"$1" 2>/dev/null && echo "${count:-0}" || echo 0; }
+swap_time() { read -r _ ms <"$1" 2>/dev/null && echo "${ms:-0}" || echo 0; }
+
+# Starts the engine with the probe preloaded, logging swaps to $1; further words go to the engine.
+# Sets $ride.
+start_ride() {
+  local log=$1
+  shift
+  : >"$log"
+  LD_PRELOAD=$bin/tavrolin_gl_probe.so TAVROLIN_SWAP_LOG=$log "$bin/Tavrolin.dll" "$@" &
+  ride=$!
+}
+
+# Fraction of a screenshot region ($2: WxH+X+Y, or "" for all) of $1 that matches the fx test $3.
+fraction() {
+  local crop=()
+  [ -n "$2" ] && crop=(-crop "$2" +repage)
+  convert "$1" "${crop[@]}" -fx "$3" -colorspace Gray -format '%[fx:mean]' info:
+}
+
+above() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a > b) }'; }
+
+paced_and_trails_on_a_discarding_driver() {
+  local log=$work/swaps
+  TAVROLIN_DISCARD_BACK_BUFFER=1 start_ride "$log"
+  until_within '[ "$(swaps "$log")" -ge 30 ]' 150 || fail "the ride did not start swapping"
+  # Never above the display's 60; at least 45 in one of a few two-second spans, since a busy
+  # machine may slow any one of them.
+  local span rate reached=""
+  for span in 1 2 3 4 5; do
+    local count1 time1 count2 time2
+    count1=$(swaps "$log") time1=$(swap_time "$log")
+    until_within '[ "$(swap_time "$log")" -ge $((time1 + 2000)) ]' 100 || fail "swaps stopped"
+    count2=$(swaps "$log") time2=$(swap_time "$log")
+    rate=$(( (count2 - count1) * 1000 / (time2 - time1) ))
+    [ "$rate" -le 66 ] || fail "$rate frames a second, more than the display shows"
+    [ "$rate" -ge 45 ] && { reached=yes; break; }
+  done
+  [ -n "$reached" ] || fail "$rate frames a second, held below the display's 60"
+
+  import -window root "$work/discarding.png"
+  local garbage lit
+  garbage=$(fraction "$work/discarding.png" "" 'r > 0.1 && b > 0.1 && g < 0.5 * min(r, b) ? 1 : 0')
+  lit=$(fraction "$work/discarding.png" "" 'intensity > 0.3 ? 1 : 0')
+  above 0.001 "$garbage" || fail "the driver's garbage shows on the screen (fraction $garbage)"
+  above "$lit" 0.0005 || fail "no ride on the screen (lit fraction $lit)"
+  xdotool key Escape
+  ended_within "$ride" 30 || { kill "$ride"; fail "Esc did not end the ride"; }
+}
+
+stays_on_top_under_a_window_manager() {
+  openbox >/dev/null 2>&1 & local manager=$!
+  until_within 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' 100 ||
+    fail "openbox did not start"
+  local log=$work/swaps-wm
+  start_ride "$log"
+  until_within '[ "$(swaps "$log")" -ge 120 ]' 150 || fail "the ride did not get two seconds in"
+  local ride_window
+  ride_window=$(xdotool search --name '^Tavrolin_VC$' | head -n 1)
+  # A window the manager takes, and a pop-up that bypasses it and maps on top of everything.
+  xmessage -geometry 400x120+40+40 -bg white -fg white "managed" & local message=$!
+  xmessage -geometry 400x120+40+400 -bg white -fg white -xrm '*overrideRedirect: true' popup &
+  local popup=$!
+  until_within 'xdotool search --onlyvisible --name "^xmessage$" >/dev/null 2>&1' 100 ||
+    fail "xmessage did not open"
+  until_within 'xwininfo -id "$(xwininfo -root -children | awk "/400x120\+40\+400/ { print \$1 }")" |
+    grep -q IsViewable' 100 || fail "the pop-up did not open"
+  local region
+  for region in 400x120+40+40 400x120+40+400; do
+    until_within 'import -window root "$work/wm.png" &&
+      ! above "$(fraction "$work/wm.png" $region "intensity > 0.8 ? 1 : 0")" 0.2' 50 ||
+      fail "a new window shows above the ride at $region"
+  done
+  local message_window
+  message_window=$(xdotool search --name '^xmessage$' | head -n 1)
+  xprop -root _NET_CLIENT_LIST | grep -qi "$(printf '0x%x' "$ride_window")" &&
+    fail "the ride is in the window manager's client list (task bar)"
+  xdotool windowfocus "$message_window" 2>/dev/null || true
+  xdotool key Escape
+  ended_within "$ride" 30 || { kill "$ride" "$message" "$popup" "$manager"; fail "Esc did not end the ride"; }
+  kill "$message" "$popup" "$manager"
+}
+
+one_ride_per_monitor() {
+  local fifo=$work/xephyr.fifo
+  mkfifo "$fifo"
+  Xephyr -displayfd 3 -screen 1280x720+0+0 -screen 1280x720+1280+0 +xinerama -nolisten tcp \
+    3>"$fifo" >/dev/null 2>&1 & local nested=$!
+  local number=""
+  read -r -t 20 number <"$fifo" || { kill "$nested"; fail "Xephyr did not start"; }
+  export DISPLAY=":$number"
+  local monitors
+  monitors=$("$bin/tavrolin_print_monitors")
+  [ "$monitors" = $'0,0,1280,720\n1280,0,1280,720' ] || { kill "$nested"; fail "monitors: $monitors"; }
+  local rides=() logs=() monitor index=0
+  for monitor in $monitors; do
+    logs+=("$work/swaps-monitor$index")
+    start_ride "${logs[$index]}" --monitor "$monitor"
+    rides+=("$ride")
+    index=$((index + 1))
+  done
+  until_within '[ "$(swaps "${logs[0]}")" -ge 150 ] && [ "$(swaps "${logs[1]}")" -ge 150 ]' 200 ||
+    { kill "${rides[@]}" "$nested"; fail "the rides did not get past the fade-in"; }
+  import -window root "$work/monitors.png"
+  local centre planet
+  for centre in 630+350 1910+350; do
+    planet=$(fraction "$work/monitors.png" "20x20+$centre" 'intensity > 0.3 ? 1 : 0')
+    above "$planet" 0.8 || { kill "${rides[@]}" "$nested"; fail "no planet at $centre ($planet)"; }
+  done
+  # Each Esc ends the ride that holds the keyboard; the other takes it over.
+  until_within 'xdotool key Escape; ! kill -0 "${rides[0]}" 2>/dev/null && ! kill -0 "${rides[1]}" 2>/dev/null' 60 ||
+    { kill "${rides[@]}" "$nested"; fail "Esc did not end both rides"; }
+  kill "$nested"
+}
+
+export -f fail ended_within until_within swaps swap_time start_ride fraction above \
+  paced_and_trails_on_a_discarding_driver stays_on_top_under_a_window_manager one_ride_per_monitor
+export bin work
+# Small enough that frames fit the refresh period even on a busy machine.
+"$scripts/with-xvfb" --size 640x360 bash -c 'set -euo pipefail; paced_and_trails_on_a_discarding_driver'
+"$scripts/with-xvfb" --size 1280x720 bash -c 'set -euo pipefail; stays_on_top_under_a_window_manager'
+"$scripts/with-xvfb" --size 2560x720 bash -c 'set -euo pipefail; one_ride_per_monitor'
+echo "engine desktop: 3 passed, 0 failed"

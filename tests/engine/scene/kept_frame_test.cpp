@@ -1,0 +1,58 @@
+#include "engine/scene/kept_frame.h"
+#include "engine/scene/overlay.h"
+#include "tests/support/gl_test_window.h"
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int width = 320;
+constexpr int height = 240;
+
+void fill(float red, float green, float blue)
+{
+    glClearColor(red, green, blue, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glClearColor(0, 0, 0, 1);
+}
+
+// The test display keeps its back buffer but reports no buffer age, so the copy is used; the
+// garbage a discarding driver would leave is painted by hand between the frames.
+TEST(KeptFrameTest, LaysThePreviousFrameBackDimmedOverGarbage)
+{
+    makeGlTestWindow(width, height);
+    resetToRestingGlState();
+    KeptFrame kept;
+
+    fill(1, 0, 1);
+    setOverlayProjection();
+    kept.fadeBack(0.25f, width, height);
+    EXPECT_TRUE(kept.copying());
+    EXPECT_EQ(readBackPixel(width / 2, height / 2).red, 0) << "no previous frame yet: black";
+
+    fill(0.8f, 0.4f, 0.0f);
+    kept.keep();
+    fill(1, 0, 1);
+    kept.fadeBack(0.25f, width, height);
+    const Pixel middle = readBackPixel(width / 2, height / 2);
+    EXPECT_NEAR(middle.red, 153, 2);
+    EXPECT_NEAR(middle.green, 77, 2);
+    EXPECT_EQ(middle.blue, 0);
+    const Pixel corner = readBackPixel(width - 1, height - 1);
+    EXPECT_NEAR(corner.red, 153, 2);
+    expectRestingGlState();
+
+    kept.keep();
+    fill(1, 0, 1);
+    kept.fadeBack(1.5f, width, height);
+    EXPECT_EQ(readBackPixel(5, 5).red, 0) << "alpha 1 or more covers the picture";
+
+    kept.keep();
+    fill(1, 0, 1);
+    kept.fadeBack(0.25f, width - 1, height);
+    EXPECT_EQ(readBackPixel(5, 5).red, 0) << "a copy of another size is not laid back";
+    kept.release();
+}
+
+}
