@@ -43,8 +43,9 @@ void ShowMissingEngineMessage()
     message.exec();
 }
 
-std::unique_ptr<QWidget> Main(const std::string& commandText)
+std::unique_ptr<QWidget> Main(const std::string& commandText, Ending& ending)
 {
+    ending = Ending::Quietly;
     if (FindWindowA(Tavrolin_S::Caption) != 0 || FindWindowA(Tavrolin_P::Caption) != 0)
         return nullptr;
 
@@ -56,6 +57,7 @@ std::unique_ptr<QWidget> Main(const std::string& commandText)
     LoadSettings();
     if (!FileExists(Tavrolin_S::EnginePath().string())) {
         ShowMissingEngineMessage();
+        ending = Ending::MissingEngine;
         return nullptr;
     }
     if (letter == 'C') {
@@ -63,8 +65,10 @@ std::unique_ptr<QWidget> Main(const std::string& commandText)
         dialog.exec();
         return nullptr;
     }
-    if (!commandText.empty() && letter != 'S')
+    if (!commandText.empty() && letter != 'S') {
+        ending = Ending::NoMode;
         return nullptr;
+    }
     if (letter == 'S')
         ShowCursor(false);
 

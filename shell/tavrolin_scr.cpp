@@ -1,6 +1,7 @@
 #include "command_line.h"
 #include "entry.h"
 #include "platform/x11/display_available.h"
+#include "usage.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -9,6 +10,11 @@ int main(int argc, char** argv)
 {
     // Qt takes its own switches out of argv; the command text is what the caller passed.
     const std::string commandText = CommandText(argc, argv);
+    const CommandKind kind = ClassifyCommand(argc, argv);
+    if (kind == CommandKind::Help || kind == CommandKind::Version) {
+        std::fputs((kind == CommandKind::Help ? ShellUsage() : VersionLine()).c_str(), stdout);
+        return 0;
+    }
     if (!DisplayAvailable()) {
         std::fprintf(stderr, "Tavrolin.scr: cannot open the X display\n");
         return 1;
@@ -19,7 +25,15 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     QApplication::setApplicationName("Tavrolin");
 
-    const std::unique_ptr<QWidget> window = Main(commandText);
+    Ending ending = Ending::Quietly;
+    const std::unique_ptr<QWidget> window = Main(commandText, ending);
+    if (ending == Ending::MissingEngine)
+        return 1;
+    // A typo must not pass for a mode that does nothing.
+    if (ending == Ending::NoMode && kind == CommandKind::Unknown) {
+        std::fputs(UnknownCommandLine(commandText).c_str(), stderr);
+        return 2;
+    }
     if (!window)
         return 0;
     return QApplication::exec();

@@ -1,0 +1,91 @@
+#include "usage.h"
+
+#include "command_line.h"
+
+#include <cctype>
+#include <string_view>
+
+namespace {
+
+bool IsWindowId(std::string_view text)
+{
+    int base = 10;
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        text.remove_prefix(2);
+        base = 16;
+    }
+    if (text.empty())
+        return false;
+    for (const char character : text) {
+        const bool digit = base == 16 ? std::isxdigit(static_cast<unsigned char>(character))
+                                      : std::isdigit(static_cast<unsigned char>(character));
+        if (!digit)
+            return false;
+    }
+    return true;
+}
+
+bool IsHostedCommand(int argc, const char* const* argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "-root" || argument == "--root")
+            continue;
+        if ((argument == "-window-id" || argument == "--window-id") && i + 1 < argc && IsWindowId(argv[i + 1])) {
+            ++i;
+            continue;
+        }
+        return false;
+    }
+    return true;
+}
+
+}
+
+CommandKind ClassifyCommand(int argc, const char* const* argv)
+{
+    if (argc == 2) {
+        const std::string_view only = argv[1];
+        if (only == "--help" || only == "-h")
+            return CommandKind::Help;
+        if (only == "--version")
+            return CommandKind::Version;
+    }
+    const std::string commandText = CommandText(argc, argv);
+    if (commandText.empty())
+        return CommandKind::Known;
+    const char letter = ModeLetter(commandText);
+    if (letter == 'P' || letter == 'C' || letter == 'S')
+        return CommandKind::Known;
+    return IsHostedCommand(argc, argv) ? CommandKind::Known : CommandKind::Unknown;
+}
+
+std::string ShellUsage()
+{
+    return "Usage: tavrolin [/s | /c | /p ID | -root | -window-id ID]\n"
+           "A roller-coaster ride through space, as a screensaver.\n"
+           "\n"
+           "  (nothing)        run the ride, leaving the pointer visible\n"
+           "  /s               run the ride full screen, pointer hidden; Esc, Q or q ends it\n"
+           "  /c               open the settings dialog (planet size, speed, music)\n"
+           "  /p ID            show a still preview inside the X window ID (decimal)\n"
+           "  -root            run inside the screensaver manager's window (XSCREENSAVER_WINDOW)\n"
+           "                   or on the whole screen\n"
+           "  -window-id ID    run inside the X window ID (decimal or 0x hex)\n"
+           "  -h, --help       show this help and exit\n"
+           "  --version        show the version and exit\n"
+           "\n"
+           "The mode is the second character of the first argument, so -s, /S and /s are alike.\n"
+           "Settings live in $XDG_CONFIG_HOME/nerevo_temp (by default ~/.config/nerevo_temp).\n"
+           "See tavrolin(6).\n";
+}
+
+std::string VersionLine()
+{
+    return std::string("Tavrolin ") + TAVROLIN_VERSION + "\n";
+}
+
+std::string UnknownCommandLine(const std::string& commandText)
+{
+    return "tavrolin: unknown command '" + commandText + "'; try 'tavrolin --help'\n";
+}

@@ -1,0 +1,48 @@
+#include "shell/usage.h"
+
+#include <gtest/gtest.h>
+#include <initializer_list>
+#include <vector>
+
+namespace {
+
+CommandKind Classify(std::initializer_list<const char*> arguments)
+{
+    std::vector<const char*> argv{"Tavrolin.scr"};
+    argv.insert(argv.end(), arguments);
+    return ClassifyCommand(static_cast<int>(argv.size()), argv.data());
+}
+
+TEST(UsageTest, HelpAndVersionOnlyAsTheWholeCommandLine)
+{
+    EXPECT_EQ(Classify({"--help"}), CommandKind::Help);
+    EXPECT_EQ(Classify({"-h"}), CommandKind::Help);
+    EXPECT_EQ(Classify({"--version"}), CommandKind::Version);
+    EXPECT_EQ(Classify({"--help", "/s"}), CommandKind::Unknown);
+    EXPECT_EQ(Classify({"/s", "--help"}), CommandKind::Known);
+    EXPECT_EQ(Classify({"-help"}), CommandKind::Unknown);
+}
+
+TEST(UsageTest, ModeLettersKeepTheirOldParsing)
+{
+    for (const auto arguments : {std::initializer_list<const char*>{},
+                                 {"/s"}, {"-S"}, {"xs"}, {"/c"}, {"/C:1234"}, {"/p", "77"}, {"/p"}})
+        EXPECT_EQ(Classify(arguments), CommandKind::Known);
+    for (const auto arguments : {std::initializer_list<const char*>{"s"}, {"/x"}, {"/y:1234"}, {"--verbose"}})
+        EXPECT_EQ(Classify(arguments), CommandKind::Unknown);
+}
+
+TEST(UsageTest, HostedSwitchesNeedAWindowIdInDecimalOrHex)
+{
+    EXPECT_EQ(Classify({"-root"}), CommandKind::Known);
+    EXPECT_EQ(Classify({"--root"}), CommandKind::Known);
+    EXPECT_EQ(Classify({"-window-id", "4194311"}), CommandKind::Known);
+    EXPECT_EQ(Classify({"--window-id", "0x600008"}), CommandKind::Known);
+    EXPECT_EQ(Classify({"-root", "--window-id", "0X1aF"}), CommandKind::Known);
+    EXPECT_EQ(Classify({"-window-id"}), CommandKind::Unknown);
+    EXPECT_EQ(Classify({"-window-id", "0x"}), CommandKind::Unknown);
+    EXPECT_EQ(Classify({"-window-id", "12ab"}), CommandKind::Unknown);
+    EXPECT_EQ(Classify({"-root", "-bogus"}), CommandKind::Unknown);
+}
+
+}
