@@ -1,5 +1,6 @@
 #include "engine/frame_loop.h"
 
+#include "engine/engine_options.h"
 #include "engine/engine_state.h"
 #include "engine/new_track_timer.h"
 #include "engine/random.h"
@@ -68,8 +69,12 @@ bool initEngine()
 
     setupResources();
 
-    glutWarpPointer(static_cast<int>(windowWidth * 0.5), static_cast<int>(windowHeight * 0.5));
-    glutSetCursor(GLUT_CURSOR_NONE);
+    // Inside a manager's window the pointer is the manager's: a warp would count as the user's
+    // activity and end the saver.
+    if (engineOptions.hostWindow == 0) {
+        glutWarpPointer(static_cast<int>(windowWidth * 0.5), static_cast<int>(windowHeight * 0.5));
+        glutSetCursor(GLUT_CURSOR_NONE);
+    }
     return true;
 }
 

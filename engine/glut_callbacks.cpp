@@ -1,10 +1,39 @@
 #include "engine/glut_callbacks.h"
 
+#include "engine/engine_options.h"
 #include "engine/engine_state.h"
 #include "engine/frame_loop.h"
+#include "engine/stop_request.h"
+#include "platform/files/end_with_parent.h"
+#include "platform/gl/embedded_window.h"
 #include "platform/gl/swap_interval.h"
 
 #include <GL/freeglut.h>
+#include <cstdlib>
+
+namespace {
+
+EmbeddedWindow embeddedWindow;
+
+void endRide()
+{
+    releaseResources();
+    std::exit(0);
+}
+
+// Inside a manager's window: a window of the engine's own, made at the host's size off the
+// visible screen and moved into the host at once, so it never shows at the top level.
+bool createHostedWindow()
+{
+    if (!embeddedWindow.open(engineOptions.hostWindow))
+        return false;
+    glutInitWindowPosition(glutGet(GLUT_SCREEN_WIDTH), glutGet(GLUT_SCREEN_HEIGHT));
+    glutInitWindowSize(embeddedWindow.width(), embeddedWindow.height());
+    glutCreateWindow("Tavrolin_VC");
+    return embeddedWindow.adoptCurrentWindow();
+}
+
+}
 
 void onDisplay()
 {
@@ -15,6 +44,10 @@ void onDisplay()
 
 void onIdle()
 {
+    if (stopRequested())
+        endRide();
+    if (engineOptions.hostWindow != 0 && !embeddedWindow.follow())
+        endRide();
     glutPostRedisplay();
 }
 
@@ -27,6 +60,9 @@ void onReshape(int width, int height)
 
 void onKeyboard(unsigned char key, int, int)
 {
+    // A manager owns the input of its window and ends the saver itself.
+    if (engineOptions.hostWindow != 0)
+        return;
     if (key != 27 && key != 'Q' && key != 'q')
         return;
     // A press before the first frame finds rideTime still 0, which would read as "no request".
@@ -40,14 +76,23 @@ void onPointerMotion(int, int)
 
 int runEngine(int argc, char** argv)
 {
+    listenForStopRequests();
+    if (engineOptions.shellProcess > 0 && !EndWithParent(engineOptions.shellProcess))
+        return 0;
+
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    // Without a window manager the full-screen request alone leaves the window off the corner
-    // and at its default size for the first frame; ask for the whole screen from the start.
-    glutInitWindowPosition(0, 0);
-    glutInitWindowSize(glutGet(GLUT_SCREEN_WIDTH), glutGet(GLUT_SCREEN_HEIGHT));
-    glutCreateWindow("Tavrolin_VC");
-    glutFullScreen();
+    if (engineOptions.hostWindow != 0) {
+        if (!createHostedWindow())
+            return 1;
+    } else {
+        // Without a window manager the full-screen request alone leaves the window off the corner
+        // and at its default size for the first frame; ask for the whole screen from the start.
+        glutInitWindowPosition(0, 0);
+        glutInitWindowSize(glutGet(GLUT_SCREEN_WIDTH), glutGet(GLUT_SCREEN_HEIGHT));
+        glutCreateWindow("Tavrolin_VC");
+        glutFullScreen();
+    }
     RequestSwapInterval(1);
 
     glutKeyboardFunc(onKeyboard);

@@ -2,16 +2,20 @@
 
 #include "command_line.h"
 #include "path_text.h"
+#include "platform/files/work_folder.h"
 #include "platform/x11/find_window.h"
+#include "platform/x11/root_window.h"
 #include "platform/x11/show_cursor.h"
 #include "platform/x11/window_rect.h"
-#include "platform/files/work_folder.h"
 #include "settings_file.h"
 #include "shell/dialog/tavrolin_p.h"
+#include "shell/lifetime/hosted_request.h"
+#include "shell/lifetime/process_locks.h"
 #include "tavrolin_r.h"
 #include "tavrolin_s.h"
 
 #include <QMessageBox>
+#include <cstdio>
 
 namespace {
 
@@ -46,10 +50,13 @@ void ShowMissingEngineMessage()
 std::unique_ptr<QWidget> Main(const std::string& commandText, Ending& ending)
 {
     ending = Ending::Quietly;
+    const char letter = ModeLetter(commandText);
+    // The marker windows appear only once a start is well under way; the lock closes that gap.
+    if (letter == 'P' ? RunLockHeldElsewhere() : !TakeRunLock())
+        return nullptr;
     if (FindWindowA(Tavrolin_S::Caption) != 0 || FindWindowA(Tavrolin_P::Caption) != 0)
         return nullptr;
 
-    const char letter = ModeLetter(commandText);
     if (letter == 'P')
         return ShowPreview(PreviewParentHandle(commandText));
 
@@ -73,6 +80,29 @@ std::unique_ptr<QWidget> Main(const std::string& commandText, Ending& ending)
         ShowCursor(false);
 
     auto host = std::make_unique<Tavrolin_S>(letter);
+    host->Load();
+    return host;
+}
+
+std::unique_ptr<QWidget> MainHosted(const HostedRequest& request, int& status)
+{
+    status = 0;
+    const NativeWindow window = request.kind == HostedRequest::Kind::RootWindow ? RootWindowHandle() : request.window;
+    if (!TakeHostedLock(window))
+        return nullptr;
+    if (!GetWindowRect(window)) {
+        std::fprintf(stderr, "Tavrolin.scr: there is no window 0x%lx to ride in\n", window);
+        status = 1;
+        return nullptr;
+    }
+    MakeWorkFolder();
+    LoadSettings();
+    if (!FileExists(Tavrolin_S::EnginePath().string())) {
+        std::fprintf(stderr, "Tavrolin.scr: %s\n", MissingEngineMessage);
+        status = 1;
+        return nullptr;
+    }
+    auto host = std::make_unique<Tavrolin_S>('S', window);
     host->Load();
     return host;
 }

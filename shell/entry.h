@@ -14,6 +14,12 @@ enum class Ending { Quietly, MissingEngine, NoMode };
 // null when the program ends at once, with the reason in ending.
 std::unique_ptr<QWidget> Main(const std::string& commandText, Ending& ending);
 
+// The entry of a ride inside a screensaver manager's window: no marker windows looked for or
+// made, one instance per window, no pointer touched, no message box (nobody could answer it under
+// a lock screen). Returns the host, or null with the exit status to end with in `status`.
+struct HostedRequest;
+std::unique_ptr<QWidget> MainHosted(const HostedRequest& request, int& status);
+
 // The text of the one message the shell ever shows.
 inline constexpr const char* MissingEngineMessage = "Tavrolin.dll が同じﾌｫﾙﾀﾞに見つかりません！";
 

@@ -1,11 +1,11 @@
 #include "tavrolin_s.h"
 
-#include "platform/x11/find_window.h"
 #include "platform/files/program_folder.h"
-#include "platform/picture/save_picture.h"
-#include "platform/x11/show_cursor.h"
-#include "platform/files/start_program.h"
 #include "platform/files/work_folder.h"
+#include "platform/picture/save_picture.h"
+#include "platform/x11/find_window.h"
+#include "platform/x11/show_cursor.h"
+#include "platform/x11/window_rect.h"
 #include "shell_settings.h"
 #include "tavrolin_bgm.h"
 
@@ -20,13 +20,16 @@ constexpr const char* EngineWindowTitle = "Tavrolin_VC";
 
 }
 
-Tavrolin_S::Tavrolin_S(char modeLetter, QWidget* parent)
+Tavrolin_S::Tavrolin_S(char modeLetter, NativeWindow hostWindow, QWidget* parent)
     : QWidget(parent)
     , m_modeLetter(modeLetter)
+    , m_hostWindow(hostWindow)
 {
-    setWindowTitle(Caption);
-    // A native window now, unmapped: the instance check of other starts finds it by its title.
-    winId();
+    if (m_hostWindow == 0) {
+        setWindowTitle(Caption);
+        // A native window now, unmapped: the instance check of other starts finds it by its title.
+        winId();
+    }
 
     Timer1.setInterval(1000);
     Timer2.setInterval(200);
@@ -34,6 +37,13 @@ Tavrolin_S::Tavrolin_S(char modeLetter, QWidget* parent)
     connect(&Timer1, &QTimer::timeout, this, &Tavrolin_S::Timer1Tick);
     connect(&Timer2, &QTimer::timeout, this, &Tavrolin_S::Timer2Tick);
     connect(&Timer3, &QTimer::timeout, this, &Tavrolin_S::Timer3Tick);
+    m_musicTurn.setInterval(1000);
+    connect(&m_musicTurn, &QTimer::timeout, this, &Tavrolin_S::takeMusicTurn);
+}
+
+Tavrolin_S::~Tavrolin_S()
+{
+    Unload();
 }
 
 std::filesystem::path Tavrolin_S::EnginePath()
@@ -62,8 +72,25 @@ void Tavrolin_S::Load()
     SavePicture(Pic(2), folder / SpherePictureFileName);
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
 
-    m_engineProcess = StartProgram(EnginePath());
+    std::vector<std::string> arguments;
+    if (m_hostWindow != 0)
+        arguments = {"--window-id", std::to_string(m_hostWindow)};
+    m_engine.start(EnginePath(), arguments);
     m_sinceEngineStart.start();
+    if (m_hostWindow == 0) {
+        StartMusic();
+    } else {
+        takeMusicTurn();
+        if (!m_musicLock.held())
+            m_musicTurn.start();
+    }
+}
+
+void Tavrolin_S::takeMusicTurn()
+{
+    if (!m_musicLock.take())
+        return;
+    m_musicTurn.stop();
     StartMusic();
 }
 
@@ -116,11 +143,17 @@ void Tavrolin_S::Timer2Tick()
 
 void Tavrolin_S::Timer3Tick()
 {
-    const bool windowPresent = FindWindowA(EngineWindowTitle) != 0;
-    const bool processEnded = ProgramHasEnded(m_engineProcess);
-    const double seconds = static_cast<double>(m_sinceEngineStart.elapsed()) / 1000.0;
-    if (!m_engineWatch.rideIsOver(windowPresent, processEnded, seconds))
-        return;
+    if (m_hostWindow != 0) {
+        // Several hosted rides may run at once, so none is known by its title.
+        if (!m_engine.hasEnded() && GetWindowRect(m_hostWindow))
+            return;
+    } else {
+        const bool windowPresent = FindWindowA(EngineWindowTitle) != 0;
+        const bool processEnded = m_engine.hasEnded();
+        const double seconds = static_cast<double>(m_sinceEngineStart.elapsed()) / 1000.0;
+        if (!m_engineWatch.rideIsOver(windowPresent, processEnded, seconds))
+            return;
+    }
     Timer3.stop();
     Unload();
 }
@@ -131,8 +164,11 @@ void Tavrolin_S::Unload()
         return;
     m_unloaded = true;
     Timer3.stop();
-    StopMusic();
-    if (m_modeLetter == 'S')
+    m_musicTurn.stop();
+    m_engine.end();
+    if (m_hostWindow == 0 || m_musicLock.held())
+        StopMusic();
+    if (m_modeLetter == 'S' && m_hostWindow == 0)
         ShowCursor(true);
     QCoreApplication::exit(0);
 }

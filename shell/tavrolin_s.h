@@ -1,6 +1,9 @@
 #pragma once
 
 #include "engine_watch.h"
+#include "platform/x11/native_window.h"
+#include "shell/lifetime/engine_process.h"
+#include "shell/lifetime/instance_lock.h"
 
 #include <QElapsedTimer>
 #include <QImage>
@@ -11,14 +14,17 @@
 // The host window of a screensaver run: exists as a native window titled "Tavrolin_Main" so that
 // other starts of the shell see it, but is never shown. Loading it exports the engine's two
 // pictures and starts the engine; its watch then ends the program once the engine's window has
-// gone.
+// gone. Hosted in a manager's window it has no native window at all: the engine rides inside the
+// manager's window, and the run ends when the engine or that window has gone.
 class Tavrolin_S : public QWidget {
     Q_OBJECT
 
 public:
     // modeLetter: the command line's mode letter; 'S' means the pointer was hidden at start and is
-    // shown again at the end.
-    explicit Tavrolin_S(char modeLetter, QWidget* parent = nullptr);
+    // shown again at the end. hostWindow: the manager's window to ride in, or 0 for a ride of the
+    // engine's own; hosted, the pointer is never touched.
+    explicit Tavrolin_S(char modeLetter, NativeWindow hostWindow = 0, QWidget* parent = nullptr);
+    ~Tavrolin_S() override;
 
     // The caption by which other starts of the shell know that a run is going on.
     static constexpr const char* Caption = "Tavrolin_Main";
@@ -26,8 +32,8 @@ public:
     // The start-up: pictures, engine, music. Returns once the engine has been started (or failed
     // to) and the music with it.
     void Load();
-    // The end of the run, whatever its reason: music stopped, pointer shown again (mode 'S'),
-    // event loop ended. Runs once; later calls do nothing.
+    // The end of the run, whatever its reason: engine ended, music stopped, pointer shown again
+    // (mode 'S'), event loop ended. Runs once; later calls do nothing.
     void Unload();
 
     // The music steps of the start-up and of the end, after ShellSettings: the audio CD is
@@ -55,9 +61,15 @@ protected:
 
 private:
     void Timer3Tick();
+    // Hosted rides share one music: the one that holds the music lock plays it, and another takes
+    // over when that one ends.
+    void takeMusicTurn();
 
     char m_modeLetter;
-    int m_engineProcess = -1;
+    NativeWindow m_hostWindow;
+    EngineProcess m_engine;
+    InstanceLock m_musicLock{"music"};
+    QTimer m_musicTurn;
     QElapsedTimer m_sinceEngineStart;
     EngineWatch m_engineWatch;
     bool m_unloaded = false;

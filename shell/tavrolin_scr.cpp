@@ -1,19 +1,31 @@
 #include "command_line.h"
 #include "entry.h"
+#include "lifetime/hosted_request.h"
+#include "lifetime/signal_watch.h"
+#include "platform/files/standard_descriptors.h"
 #include "platform/x11/display_available.h"
 #include "usage.h"
 
 #include <QApplication>
 #include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char** argv)
 {
+    // Before anything opens a file or a connection: launchers may have closed 0, 1 and 2.
+    OpenStandardDescriptors();
     // Qt takes its own switches out of argv; the command text is what the caller passed.
     const std::string commandText = CommandText(argc, argv);
     const CommandKind kind = ClassifyCommand(argc, argv);
     if (kind == CommandKind::Help || kind == CommandKind::Version) {
         std::fputs((kind == CommandKind::Help ? ShellUsage() : VersionLine()).c_str(), stdout);
         return 0;
+    }
+    const HostedRequest hosted = ReadHostedRequest(std::vector<std::string>(argv + 1, argv + argc),
+                                                   ModeLetter(commandText), std::getenv("XSCREENSAVER_WINDOW"));
+    if (hosted.kind == HostedRequest::Kind::Malformed) {
+        std::fprintf(stderr, "Tavrolin.scr: %s\n", hosted.problem.c_str());
+        return 2;
     }
     if (!DisplayAvailable()) {
         std::fprintf(stderr, "Tavrolin.scr: cannot open the X display\n");
@@ -25,8 +37,15 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     QApplication::setApplicationName("Tavrolin");
 
+    // A stop signal ends every event loop, a modal dialog's too; the window's own ending then
+    // runs as the window goes.
+    SignalWatch signalWatch;
+    QObject::connect(&signalWatch, &SignalWatch::Stop, [] { QCoreApplication::exit(0); });
+
+    int status = 0;
     Ending ending = Ending::Quietly;
-    const std::unique_ptr<QWidget> window = Main(commandText, ending);
+    const std::unique_ptr<QWidget> window =
+        hosted.kind == HostedRequest::Kind::None ? Main(commandText, ending) : MainHosted(hosted, status);
     if (ending == Ending::MissingEngine)
         return 1;
     // A typo must not pass for a mode that does nothing.
@@ -35,6 +54,6 @@ int main(int argc, char** argv)
         return 2;
     }
     if (!window)
-        return 0;
+        return status;
     return QApplication::exec();
 }

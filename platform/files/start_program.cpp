@@ -7,7 +7,7 @@
 
 extern char** environ;
 
-int StartProgram(const std::filesystem::path& program)
+int StartProgram(const std::filesystem::path& program, const std::vector<std::string>& arguments)
 {
     posix_spawnattr_t attributes;
     if (posix_spawnattr_init(&attributes) != 0)
@@ -24,9 +24,13 @@ int StartProgram(const std::filesystem::path& program)
     posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
 
     std::string path = program.string();
-    char* arguments[] = {path.data(), nullptr};
+    std::vector<std::string> words = arguments;
+    std::vector<char*> argumentVector{path.data()};
+    for (std::string& word : words)
+        argumentVector.push_back(word.data());
+    argumentVector.push_back(nullptr);
     pid_t processId = -1;
-    const int result = posix_spawn(&processId, path.c_str(), nullptr, &attributes, arguments, environ);
+    const int result = posix_spawn(&processId, path.c_str(), nullptr, &attributes, argumentVector.data(), environ);
     posix_spawnattr_destroy(&attributes);
     return result == 0 ? processId : -1;
 }

@@ -107,3 +107,45 @@ make_window() {
 pointer_requests() {
   tr '\n' ' ' <"$pointer_log" | sed 's/ $//'
 }
+
+# The Tavrolin processes of this display that are still alive (zombies waiting for their reaper
+# have ended), as "pid name" lines. Other tests' processes run on other displays.
+live_tavrolin_processes() {
+  local pid
+  for pid in $(pgrep '^Tavrolin\.(scr|dll)$' || true); do
+    [ "$(ps -o stat= -p "$pid" 2>/dev/null | cut -c1)" = Z ] && continue
+    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "DISPLAY=$DISPLAY" || continue
+    echo "$pid $(ps -o comm= -p "$pid" 2>/dev/null)"
+  done
+}
+
+# True once no Tavrolin process of this display is alive, waiting up to $1 tenths of a second.
+all_tavrolin_ended_within() {
+  local tenth
+  for tenth in $(seq "$1"); do
+    [ -z "$(live_tavrolin_processes)" ] && return 0
+    sleep 0.1
+  done
+  [ -z "$(live_tavrolin_processes)" ]
+}
+
+# Prints the id of the engine window that rides inside window $1 once it is there, waiting up to
+# $2 tenths of a second.
+wait_for_hosted_engine() {
+  local tenth id
+  for tenth in $(seq "$2"); do
+    id=$(xwininfo -id "$1" -children 2>/dev/null | awk '/"Tavrolin_VC"/ { print $1; exit }') || true
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
+# True when the $2 (WxH+X+Y) part of screenshot $1 shows the ride: hardly any pixel of the
+# helper window's grey is left and some are bright.
+shows_ride() {
+  local covered bright
+  covered=$(convert "$1" -crop "$2" +repage -fuzz 1% -transparent 'rgb(128,128,128)' -alpha extract -format '%[fx:mean]' info:)
+  bright=$(convert "$1" -crop "$2" +repage -colorspace gray -threshold 50% -format '%[fx:mean]' info:)
+  awk -v c="$covered" -v b="$bright" 'BEGIN { exit !(c > 0.99 && b > 0.0005) }'
+}

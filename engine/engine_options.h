@@ -1,0 +1,25 @@
+#pragma once
+
+// What the shell hands the engine on its command line. Every other word is left alone (GLUT
+// takes its own), so an engine started by hand with no words rides full screen as always.
+struct EngineOptions {
+    // --window-id ID (decimal or 0x hex): ride inside this X window, following its size, with
+    // no pointer or keyboard of its own. 0: a full-screen window of the engine's own.
+    unsigned long hostWindow = 0;
+    // --shell-pid N: the shell that started the engine; the engine ends when it does. 0: none.
+    int shellProcess = 0;
+    // --monitor X,Y,W,H (pixels, W and H above 0): cover this part of the screen instead of all.
+    bool hasMonitor = false;
+    int monitorX = 0;
+    int monitorY = 0;
+    int monitorWidth = 0;
+    int monitorHeight = 0;
+    // --unpaced: frames back to back even where the driver does not pace them (benchmarks).
+    bool unpaced = false;
+};
+
+// Reads the options from argv; a malformed or missing value leaves that option at its default.
+EngineOptions parseEngineOptions(int argc, const char* const* argv);
+
+// The options the engine was started with; set once in main before anything reads them.
+extern EngineOptions engineOptions;

@@ -1,0 +1,9 @@
+#pragma once
+
+// SIGTERM, SIGINT and SIGHUP ask the ride to stop: screensaver managers end a saver with SIGTERM,
+// and so does the kernel when the shell that started the engine has gone. The request is only
+// recorded here; the frame loop ends the ride cleanly at its next turn.
+void listenForStopRequests();
+
+// True once one of those signals has arrived.
+bool stopRequested();

@@ -1,0 +1,112 @@
+#include "embedded_window.h"
+
+#include <GL/glx.h>
+#include <X11/Xlib.h>
+#include <cstdlib>
+
+namespace {
+
+bool trappedError = false;
+int (*defaultHandler)(Display*, XErrorEvent*) = nullptr;
+
+// Once adopted, the window goes with its host, and the next drawing into it fails: that is the
+// end of the ride, not a fault.
+int endWithHost(Display* display, XErrorEvent* error)
+{
+    if (error->error_code == BadWindow || error->error_code == BadDrawable)
+        std::_Exit(0);
+    return defaultHandler ? defaultHandler(display, error) : 0;
+}
+
+int recordError(Display*, XErrorEvent*)
+{
+    trappedError = true;
+    return 0;
+}
+
+// Runs the requests of `requests` and waits for their answers; false when any failed, as they do
+// when the host vanishes in between.
+template <typename Requests>
+bool succeeds(Display* display, Requests requests)
+{
+    XSync(display, False);
+    trappedError = false;
+    auto* const previous = XSetErrorHandler(recordError);
+    requests();
+    XSync(display, False);
+    XSetErrorHandler(previous);
+    return !trappedError;
+}
+
+}
+
+EmbeddedWindow::~EmbeddedWindow()
+{
+    if (m_display)
+        XCloseDisplay(m_display);
+}
+
+bool EmbeddedWindow::open(unsigned long host)
+{
+    if (host == 0)
+        return false;
+    if (!m_display)
+        m_display = XOpenDisplay(nullptr);
+    if (!m_display)
+        return false;
+    XWindowAttributes attributes{};
+    const bool exists = succeeds(m_display, [&] {
+        XSelectInput(m_display, host, StructureNotifyMask);
+        XGetWindowAttributes(m_display, host, &attributes);
+    });
+    if (!exists)
+        return false;
+    m_host = host;
+    m_width = attributes.width;
+    m_height = attributes.height;
+    return true;
+}
+
+bool EmbeddedWindow::adoptCurrentWindow()
+{
+    const GLXDrawable drawable = glXGetCurrentDrawable();
+    if (!m_display || m_host == 0 || drawable == 0)
+        return false;
+    m_window = drawable;
+    const bool adopted = succeeds(m_display, [&] {
+        XReparentWindow(m_display, m_window, m_host, 0, 0);
+        XResizeWindow(m_display, m_window, static_cast<unsigned>(m_width), static_cast<unsigned>(m_height));
+    });
+    if (adopted) {
+        defaultHandler = XSetErrorHandler(endWithHost);
+        if (defaultHandler == endWithHost)
+            defaultHandler = nullptr;
+    }
+    return adopted;
+}
+
+bool EmbeddedWindow::follow()
+{
+    if (!m_display || m_hostGone)
+        return !m_hostGone;
+    bool resized = false;
+    while (XPending(m_display) > 0) {
+        XEvent event;
+        XNextEvent(m_display, &event);
+        if (event.type == DestroyNotify && event.xdestroywindow.window == m_host) {
+            m_hostGone = true;
+        } else if (event.type == ConfigureNotify && event.xconfigure.window == m_host
+                   && (event.xconfigure.width != m_width || event.xconfigure.height != m_height)) {
+            m_width = event.xconfigure.width;
+            m_height = event.xconfigure.height;
+            resized = true;
+        }
+    }
+    if (resized && !m_hostGone && m_window != 0) {
+        // The host may go between its notice and this request, taking the adopted window along.
+        succeeds(m_display, [&] {
+            XResizeWindow(m_display, m_window, static_cast<unsigned>(m_width), static_cast<unsigned>(m_height));
+        });
+    }
+    return !m_hostGone;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+// The engine's GL window living inside a window that another program owns (a screensaver
+// manager's), kept at that window's size. It talks to the X server over a connection of its own,
+// so the toolkit's event loop never sees the host's notices. Sizes in pixels.
+class EmbeddedWindow {
+public:
+    EmbeddedWindow() = default;
+    ~EmbeddedWindow();
+    EmbeddedWindow(const EmbeddedWindow&) = delete;
+    EmbeddedWindow& operator=(const EmbeddedWindow&) = delete;
+
+    // Starts watching the host window (an X window id). False when there is no display or the
+    // id names no window.
+    bool open(unsigned long host);
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+
+    // Makes the window of the current GLX drawable a child of the host, at (0, 0) with the host's
+    // size. False when there is no current window or the host has gone.
+    bool adoptCurrentWindow();
+
+    // Reads the host's notices without waiting and gives the adopted window the host's new size
+    // (its toolkit then sees an ordinary resize). False once the host has been destroyed.
+    bool follow();
+
+private:
+    struct _XDisplay* m_display = nullptr;
+    unsigned long m_host = 0;
+    unsigned long m_window = 0;
+    int m_width = 0;
+    int m_height = 0;
+    bool m_hostGone = false;
+};

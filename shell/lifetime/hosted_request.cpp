@@ -1,0 +1,44 @@
+#include "hosted_request.h"
+
+namespace {
+
+HostedRequest inWindow(std::string_view text, const char* source)
+{
+    HostedRequest request;
+    if (const auto window = NativeWindowFromText(text); window && *window != 0) {
+        request.kind = HostedRequest::Kind::Window;
+        request.window = *window;
+    } else {
+        request.kind = HostedRequest::Kind::Malformed;
+        request.problem = std::string(source) + " \"" + std::string(text) + "\" is not a window id";
+    }
+    return request;
+}
+
+}
+
+HostedRequest ReadHostedRequest(const std::vector<std::string>& arguments, char modeLetter, const char* screensaverWindow)
+{
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& word = arguments[i];
+        if (word == "-window-id" || word == "--window-id") {
+            if (i + 1 == arguments.size()) {
+                HostedRequest request;
+                request.kind = HostedRequest::Kind::Malformed;
+                request.problem = word + " needs a window id";
+                return request;
+            }
+            return inWindow(arguments[i + 1], word.c_str());
+        }
+        if (word == "-root" || word == "--root") {
+            if (screensaverWindow)
+                return inWindow(screensaverWindow, "XSCREENSAVER_WINDOW");
+            HostedRequest request;
+            request.kind = HostedRequest::Kind::RootWindow;
+            return request;
+        }
+    }
+    if (screensaverWindow && (arguments.empty() || modeLetter == 'S'))
+        return inWindow(screensaverWindow, "XSCREENSAVER_WINDOW");
+    return {};
+}

@@ -1,0 +1,51 @@
+#include "engine/engine_options.h"
+
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+
+EngineOptions parse(std::vector<const char*> words)
+{
+    words.insert(words.begin(), "Tavrolin.dll");
+    return parseEngineOptions(static_cast<int>(words.size()), words.data());
+}
+
+}
+
+TEST(EngineOptions, NoWordsRideFullScreenAsAlways)
+{
+    const EngineOptions options = parse({});
+    EXPECT_EQ(options.hostWindow, 0u);
+    EXPECT_EQ(options.shellProcess, 0);
+    EXPECT_FALSE(options.hasMonitor);
+    EXPECT_FALSE(options.unpaced);
+}
+
+TEST(EngineOptions, ReadsEveryOptionBesideWordsItDoesNotKnow)
+{
+    const EngineOptions options = parse({"-display", ":3", "--window-id", "0x600008", "--shell-pid", "4242",
+                                         "--monitor", "1280,0,1280,720", "--unpaced", "stray"});
+    EXPECT_EQ(options.hostWindow, 0x600008u);
+    EXPECT_EQ(options.shellProcess, 4242);
+    ASSERT_TRUE(options.hasMonitor);
+    EXPECT_EQ(options.monitorX, 1280);
+    EXPECT_EQ(options.monitorY, 0);
+    EXPECT_EQ(options.monitorWidth, 1280);
+    EXPECT_EQ(options.monitorHeight, 720);
+    EXPECT_TRUE(options.unpaced);
+    EXPECT_EQ(parse({"--window-id", "6291464"}).hostWindow, 6291464u);
+}
+
+TEST(EngineOptions, MalformedValuesLeaveTheDefault)
+{
+    for (const char* id : {"", "0x", "12ab", "-5", "+5", " 5", "0x1FFFFFFFF", "99999999999"})
+        EXPECT_EQ(parse({"--window-id", id}).hostWindow, 0u) << "'" << id << "'";
+    EXPECT_EQ(parse({"--window-id"}).hostWindow, 0u);
+    EXPECT_EQ(parse({"--shell-pid", "2147483648"}).shellProcess, 0);
+    for (const char* monitor : {"1,2,3", "1,2,3,4,5", "0,0,0,720", "0,0,1280,-1", "a,b,c,d", "0,0,1280,720x"})
+        EXPECT_FALSE(parse({"--monitor", monitor}).hasMonitor) << monitor;
+    // A value is taken as the option's even when it looks like an option, so the next word is
+    // never misread as one.
+    EXPECT_FALSE(parse({"--window-id", "--unpaced"}).unpaced);
+}
