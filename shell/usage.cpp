@@ -2,42 +2,19 @@
 
 #include "command_line.h"
 
-#include <cctype>
 #include <string_view>
 
 namespace {
 
-bool IsWindowId(std::string_view text)
-{
-    int base = 10;
-    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-        text.remove_prefix(2);
-        base = 16;
-    }
-    if (text.empty())
-        return false;
-    for (const char character : text) {
-        const bool digit = base == 16 ? std::isxdigit(static_cast<unsigned char>(character))
-                                      : std::isdigit(static_cast<unsigned char>(character));
-        if (!digit)
-            return false;
-    }
-    return true;
-}
-
-bool IsHostedCommand(int argc, const char* const* argv)
+// The hosted entry reads these wherever they stand and answers a bad window id itself.
+bool HasHostedSwitch(int argc, const char* const* argv)
 {
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
-        if (argument == "-root" || argument == "--root")
-            continue;
-        if ((argument == "-window-id" || argument == "--window-id") && i + 1 < argc && IsWindowId(argv[i + 1])) {
-            ++i;
-            continue;
-        }
-        return false;
+        if (argument == "-root" || argument == "--root" || argument == "-window-id" || argument == "--window-id")
+            return true;
     }
-    return true;
+    return false;
 }
 
 }
@@ -57,7 +34,7 @@ CommandKind ClassifyCommand(int argc, const char* const* argv)
     const char letter = ModeLetter(commandText);
     if (letter == 'P' || letter == 'C' || letter == 'S')
         return CommandKind::Known;
-    return IsHostedCommand(argc, argv) ? CommandKind::Known : CommandKind::Unknown;
+    return HasHostedSwitch(argc, argv) ? CommandKind::Known : CommandKind::Unknown;
 }
 
 std::string ShellUsage()
