@@ -58,7 +58,7 @@ TEST(StartProgramTest, RunningProgramHasNotEnded)
 
 TEST(ProgramFolderTest, IsTheFolderOfTheRunningExecutable)
 {
-    EXPECT_TRUE(std::filesystem::exists(ProgramFolder() / "platform_tests"));
+    EXPECT_TRUE(std::filesystem::exists(ProgramFolder() / "platform_files_tests"));
 }
 
 }
