@@ -16,6 +16,7 @@ std::string CommandText(int argc, const char* const* argv);
 char ModeLetter(std::string_view commandText);
 
 // The preview's parent window: the decimal number from the fourth character on (the separator
-// after the letter is skipped whatever it is), blanks ignored, rounded to a 32-bit whole number.
-// 0 when there are no digits or the number does not fit.
+// after the letter is skipped whatever it is), blanks ignored, rounded to a 32-bit whole number;
+// or a hex number after "0x", as screensaver managers write ids. 0 when there are no digits or the
+// number does not fit.
 std::int32_t PreviewParentHandle(std::string_view commandText);

@@ -45,7 +45,7 @@ std::string ShellUsage()
            "  (nothing)        run the ride, leaving the pointer visible\n"
            "  /s               run the ride full screen, pointer hidden; Esc, Q or q ends it\n"
            "  /c               open the settings dialog (planet size, speed, music)\n"
-           "  /p ID            show a still preview inside the X window ID (decimal)\n"
+           "  /p ID            show a still preview inside the X window ID (decimal or 0x hex)\n"
            "  -root            run inside the screensaver manager's window (XSCREENSAVER_WINDOW)\n"
            "                   or on the whole screen\n"
            "  -window-id ID    run inside the X window ID (decimal or 0x hex)\n"

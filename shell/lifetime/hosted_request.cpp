@@ -19,24 +19,26 @@ HostedRequest inWindow(std::string_view text, const char* source)
 
 HostedRequest ReadHostedRequest(const std::vector<std::string>& arguments, char modeLetter, const char* screensaverWindow)
 {
+    // A window id wins over -root wherever it stands: xscreensaver's settings preview passes both.
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& word = arguments[i];
-        if (word == "-window-id" || word == "--window-id") {
-            if (i + 1 == arguments.size()) {
-                HostedRequest request;
-                request.kind = HostedRequest::Kind::Malformed;
-                request.problem = word + " needs a window id";
-                return request;
-            }
+        if (word != "-window-id" && word != "--window-id")
+            continue;
+        if (i + 1 < arguments.size())
             return inWindow(arguments[i + 1], word.c_str());
-        }
-        if (word == "-root" || word == "--root") {
-            if (screensaverWindow)
-                return inWindow(screensaverWindow, "XSCREENSAVER_WINDOW");
-            HostedRequest request;
-            request.kind = HostedRequest::Kind::RootWindow;
-            return request;
-        }
+        HostedRequest request;
+        request.kind = HostedRequest::Kind::Malformed;
+        request.problem = word + " needs a window id";
+        return request;
+    }
+    for (const std::string& word : arguments) {
+        if (word != "-root" && word != "--root")
+            continue;
+        if (screensaverWindow)
+            return inWindow(screensaverWindow, "XSCREENSAVER_WINDOW");
+        HostedRequest request;
+        request.kind = HostedRequest::Kind::RootWindow;
+        return request;
     }
     if (screensaverWindow && (arguments.empty() || modeLetter == 'S'))
         return inWindow(screensaverWindow, "XSCREENSAVER_WINDOW");

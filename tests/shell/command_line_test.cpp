@@ -38,10 +38,19 @@ TEST(CommandLineTest, HandleWithoutDigitsOrTooLargeIsZero)
 {
     EXPECT_EQ(PreviewParentHandle("/p"), 0);
     EXPECT_EQ(PreviewParentHandle("/p abc"), 0);
-    EXPECT_EQ(PreviewParentHandle("/p 0x1a"), 0);
     EXPECT_EQ(PreviewParentHandle("/p 2147483647"), 2147483647);
     EXPECT_EQ(PreviewParentHandle("/p 2147483648"), 0);
     EXPECT_EQ(PreviewParentHandle("/p 1e999"), 0);
+}
+
+TEST(CommandLineTest, HexHandlesAsManagersWriteThem)
+{
+    EXPECT_EQ(PreviewParentHandle("/p 0x600008"), 0x600008);
+    EXPECT_EQ(PreviewParentHandle("/p:0X1a"), 26);
+    EXPECT_EQ(PreviewParentHandle("/p 0x7fffffff"), 2147483647);
+    EXPECT_EQ(PreviewParentHandle("/p 0x80000000"), 0);
+    EXPECT_EQ(PreviewParentHandle("/p 0x"), 0);
+    EXPECT_EQ(PreviewParentHandle("/p 0xzz"), 0);
 }
 
 TEST(CommandLineTest, FractionalHandlesRoundHalvesToEven)

@@ -114,7 +114,8 @@ live_tavrolin_processes() {
   local pid
   for pid in $(pgrep '^Tavrolin\.(scr|dll)$' || true); do
     [ "$(ps -o stat= -p "$pid" 2>/dev/null | cut -c1)" = Z ] && continue
-    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "DISPLAY=$DISPLAY" || continue
+    # Managers hand their savers the display with its screen number (":5.0").
+    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxE "DISPLAY=$DISPLAY(\.[0-9]+)?" || continue
     echo "$pid $(ps -o comm= -p "$pid" 2>/dev/null)"
   done
 }
@@ -141,11 +142,16 @@ wait_for_hosted_engine() {
   return 1
 }
 
-# True when the $2 (WxH+X+Y) part of screenshot $1 shows the ride: hardly any pixel of the
-# helper window's grey is left and some are bright.
+# True once the $2 (WxH+X+Y) part of the screen shows the ride, looking up to $3 times: hardly
+# any pixel of the helper window's grey is left and some are bright. Screenshot in $1.
 shows_ride() {
-  local covered bright
-  covered=$(convert "$1" -crop "$2" +repage -fuzz 1% -transparent 'rgb(128,128,128)' -alpha extract -format '%[fx:mean]' info:)
-  bright=$(convert "$1" -crop "$2" +repage -colorspace gray -threshold 50% -format '%[fx:mean]' info:)
-  awk -v c="$covered" -v b="$bright" 'BEGIN { exit !(c > 0.99 && b > 0.0005) }'
+  local attempt covered bright
+  for attempt in $(seq "$3"); do
+    import -window root "$1"
+    covered=$(convert "$1" -crop "$2" +repage -fuzz 1% -transparent 'rgb(128,128,128)' -alpha extract -format '%[fx:mean]' info:)
+    bright=$(convert "$1" -crop "$2" +repage -colorspace gray -threshold 50% -format '%[fx:mean]' info:)
+    awk -v c="$covered" -v b="$bright" 'BEGIN { exit !(c > 0.99 && b > 0.0005) }' && return 0
+    sleep 0.5
+  done
+  return 1
 }

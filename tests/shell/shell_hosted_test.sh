@@ -22,22 +22,25 @@ hosted_rides_fill_their_windows_and_end_on_sigterm() {
   [ "$(window_count Tavrolin_Main)" -eq 0 ] || fail "a hosted ride made the marker window"
   [ -z "$(pointer_requests)" ] || fail "a hosted ride touched the pointer: $(pointer_requests)"
 
-  sleep 3
-  import -window root "$work/hosted.png"
-  shows_ride "$work/hosted.png" 640x400+0+0 || fail "no ride pixels inside the first window"
-  shows_ride "$work/hosted.png" 320x200+700+0 || fail "no ride pixels inside the second window"
+  shows_ride "$work/hosted.png" 640x400+0+0 40 || fail "no ride pixels inside the first window"
+  shows_ride "$work/hosted.png" 320x200+700+0 40 || fail "no ride pixels inside the second window"
 
-  # The ride follows its window's size, and keeps riding while that window is unmapped.
+  # The ride follows its window's size, also while that window is unmapped.
+  engine_width_becomes() {
+    local tenth
+    for tenth in $(seq 50); do
+      xwininfo -id "$engine1" | grep -q "Width: $1\$" && return 0
+      sleep 0.1
+    done
+    return 1
+  }
   xdotool windowsize "$first" 500 300
-  local tenth
-  for tenth in $(seq 30); do
-    xwininfo -id "$engine1" | grep -q 'Width: 500' && break
-    sleep 0.1
-  done
-  xwininfo -id "$engine1" | grep -q 'Height: 300' || fail "the ride did not follow its window's size"
+  engine_width_becomes 500 || fail "the ride did not follow its window's size"
+  xwininfo -id "$engine1" | grep -q 'Height: 300' || fail "the ride did not follow its window's height"
   xdotool windowunmap --sync "$first"
-  sleep 1
-  [ -n "$(live_tavrolin_processes)" ] && kill -0 "$shell1" || fail "an unmapped window ended the ride"
+  xdotool windowsize "$first" 400 250
+  engine_width_becomes 400 || fail "the ride stopped following an unmapped window"
+  kill -0 "$shell1" || fail "an unmapped window ended the ride"
   xdotool windowmap "$first"
 
   kill -TERM "$shell1" "$shell2"
@@ -103,7 +106,7 @@ a_launcher_with_closed_descriptors() {
   started+=("$shell")
   local engine
   engine=$(wait_for_window Tavrolin_VC 100) || fail "no ride with closed descriptors"
-  sleep 2.5
+  # Pressed during the fade-in, q takes effect at its end.
   xdotool windowfocus --sync "$engine" key q
   ended_within "$shell" 50 || fail "a run with closed descriptors did not end on q"
 }

@@ -62,5 +62,44 @@ mp3_plays_while_the_ride_runs() {
   [ "$(timeout 5 pactl list sink-inputs short | wc -l)" -eq 0 ] || fail "a sound stream is left after the ride"
 }
 
+# The process that plays the one stream, once exactly one plays, waiting up to $1 tenths.
+playing_process() {
+  wait_for_playing_streams 1 "$1" || return 1
+  timeout 5 pactl list sink-inputs | sed -n 's/.*application.process.id = "\([0-9]*\)".*/\1/p' | head -n 1
+}
+
+hosted_rides_share_one_music_until_the_last_ends() {
+  local song=$work/loop.wav
+  gst-launch-1.0 -q audiotestsrc num-buffers=86 ! wavenc ! filesink location="$song" >/dev/null 2>&1 \
+    || fail "cannot make the test sound"
+  put_setting BgmKind 2
+  put_setting BgmFile "$song"
+
+  # A manager runs one saver per monitor.
+  make_window monitor1 400x300
+  local first=$window_id
+  make_window monitor2 400x300
+  local second=$window_id
+  start_shell -window-id "$first"
+  local shell1=$shell_pid
+  start_shell -window-id "$second"
+  local shell2=$shell_pid
+  wait_for_hosted_engine "$first" 100 >/dev/null && wait_for_hosted_engine "$second" 100 >/dev/null \
+    || fail "two hosted rides did not start"
+  local player
+  player=$(playing_process 50) || fail "no music heard from two hosted rides"
+  [ "$player" = "$shell1" ] || [ "$player" = "$shell2" ] || fail "music from an unknown process $player"
+
+  # The other takes the music over when the one playing it ends.
+  local other=$([ "$player" = "$shell1" ] && echo "$shell2" || echo "$shell1")
+  kill -TERM "$player"
+  ended_within "$player" 30 || fail "a hosted shell did not end on SIGTERM"
+  [ "$(playing_process 30)" = "$other" ] || fail "the music did not go on with the remaining ride"
+  kill -TERM "$other"
+  ended_within "$other" 30 || fail "the last hosted shell did not end on SIGTERM"
+  wait_for_playing_streams 0 20 || fail "music still plays after the last ride"
+}
+
 mp3_plays_while_the_ride_runs
-echo "shell music: 1 passed"
+hosted_rides_share_one_music_until_the_last_ends
+echo "shell music: 2 passed"
