@@ -47,7 +47,7 @@ std::string ShellUsage()
            "  /c               open the settings dialog (planet size, speed, music)\n"
            "  /p ID            show a still preview inside the X window ID (decimal or 0x hex)\n"
            "  -root            run inside the screensaver manager's window (XSCREENSAVER_WINDOW)\n"
-           "                   or on the whole screen\n"
+           "                   or else on the root window\n"
            "  -window-id ID    run inside the X window ID (decimal or 0x hex)\n"
            "  -h, --help       show this help and exit\n"
            "  --version        show the version and exit\n"
