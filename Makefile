@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PREFIX ?= /usr/local
 
-.PHONY: all setup build run test bench install uninstall package clean
+.PHONY: all setup build run test sanitize fuzz bench install uninstall package clean
 
 all: build
 
@@ -17,8 +17,23 @@ build: setup
 run: build
 	@scripts/run $(BUILD_DIR)
 
-test: build
+# The unit and GL tests and the fuzz corpora once more under AddressSanitizer and
+# UndefinedBehaviorSanitizer, in a tree of their own.
+SANITIZE_DIR ?= build-sanitize
+SANITIZED_TESTS = platform_files_tests platform_picture_tests engine_tests engine_drawing_tests \
+	profile_read_fuzz_replay profile_write_fuzz_replay picture_load_fuzz_replay command_line_fuzz_replay
+
+test: build sanitize
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+sanitize: setup
+	@cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVROLIN_SANITIZE=ON >/dev/null
+	@cmake --build $(SANITIZE_DIR) -j $(JOBS) --target $(SANITIZED_TESTS)
+	@cd $(SANITIZE_DIR) && ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+		ctest --output-on-failure -j $(JOBS) -R '^(platform_files_tests|platform_picture_tests|engine_tests|engine_drawing_tests|.*_fuzz_corpus)$$'
+
+fuzz: setup
+	@scripts/fuzz
 
 bench: build
 	@scripts/bench $(BUILD_DIR)
@@ -34,4 +49,4 @@ package: build
 	@cd $(BUILD_DIR) && cpack
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) build-fuzz

@@ -1,15 +1,15 @@
 #include "engine/engine_state.h"
 
-int nowMs = 0;
-float rideTime = 0;
-double previousRideTime = 0;
+std::int64_t nowMs = 0;
+double rideTime = 0;
+std::int64_t previousNowMs = 0;
 float frameDelta = 0;
 int frameCount = 0;
 double nextSecond = 1.0;
 int framesPerSecond = 30;
 int windowWidth = 0;
 int windowHeight = 0;
-float exitRequestTime = 0;
+double exitRequestTime = 0;
 double lightPhase = 0;
 float sceneBrightness = 1.0f;
 int paused = 0;

@@ -1,5 +1,6 @@
 #include "engine/frame_loop.h"
 
+#include "engine/engine_clock.h"
 #include "engine/engine_options.h"
 #include "engine/engine_state.h"
 #include "engine/new_track_timer.h"
@@ -42,7 +43,7 @@ void drawTexts()
 
 bool initEngine()
 {
-    nowMs = glutGet(GLUT_ELAPSED_TIME);
+    nowMs = EngineMilliseconds();
     lightPhase = frand(360.0);
     loadRideSettings();
 
@@ -80,12 +81,11 @@ bool initEngine()
 
 void tickClock()
 {
-    rideTime = static_cast<float>(nowMs * 0.001);
-    double delta = rideTime - previousRideTime;
-    if (delta > 0.1)
-        delta = 0.05;
-    frameDelta = static_cast<float>(delta);
-    previousRideTime = rideTime;
+    rideTime = nowMs * 0.001;
+    // The step comes from the counter itself: any difference of large times in seconds rounds.
+    const std::int64_t stepMs = nowMs - previousNowMs;
+    frameDelta = stepMs > 100 ? 0.05f : static_cast<float>(stepMs * 0.001);
+    previousNowMs = nowMs;
 
     lightPhase += frameDelta;
 
@@ -97,12 +97,12 @@ void tickClock()
     }
 }
 
-bool rideEnds(float time, float requestTime)
+bool rideEnds(double time, double requestTime)
 {
     return time >= fadeInSeconds && requestTime != 0;
 }
 
-TitlePosition titlePosition(float time, int width, int height)
+TitlePosition titlePosition(double time, int width, int height)
 {
     const int x = static_cast<int>(width * time * 0.125);
     const int y = static_cast<int>((0.1 * std::sin(2.5 * time) + 0.125 * time) * height);
@@ -131,7 +131,7 @@ void frame()
     drawTexts();
 
     if (rideTime < fadeInSeconds) {
-        drawFadeQuad(1 - 0.5f * rideTime);
+        drawFadeQuad(static_cast<float>(1 - 0.5 * rideTime));
     } else if (rideEnds(rideTime, exitRequestTime)) {
         releaseResources();
         std::exit(0);

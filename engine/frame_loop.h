@@ -22,16 +22,17 @@ void drawScene();
 // Deletes the star field's display list and every texture.
 void releaseResources();
 
-// Clock steps of a frame from nowMs: rideTime, frameDelta (a gap over 0.1 s counts 0.05 s),
-// the light phase and the frame-rate sample. Touches no GL state.
+// Clock steps of a frame from nowMs: rideTime, frameDelta (whole milliseconds since the previous
+// frame; a gap over 0.1 s counts 0.05 s), the light phase and the frame-rate sample. Touches no
+// GL state.
 void tickClock();
 
 // Whether a frame at this ride time ends the ride: an exit was asked for and the fade-in is over.
-bool rideEnds(float rideTime, float exitRequestTime);
+bool rideEnds(double rideTime, double exitRequestTime);
 
 // The drifting title's place during the first 10 seconds, pixels from the top-left corner.
 struct TitlePosition {
     std::int16_t x;
     std::int16_t y;
 };
-TitlePosition titlePosition(float rideTime, int windowWidth, int windowHeight);
+TitlePosition titlePosition(double rideTime, int windowWidth, int windowHeight);

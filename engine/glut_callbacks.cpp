@@ -1,5 +1,6 @@
 #include "engine/glut_callbacks.h"
 
+#include "engine/engine_clock.h"
 #include "engine/engine_options.h"
 #include "engine/engine_state.h"
 #include "engine/frame_loop.h"
@@ -37,7 +38,7 @@ bool createHostedWindow()
 
 void onDisplay()
 {
-    nowMs = glutGet(GLUT_ELAPSED_TIME);
+    nowMs = EngineMilliseconds();
     frame();
     glutSwapBuffers();
 }
@@ -67,7 +68,7 @@ void onKeyboard(unsigned char key, int, int)
         return;
     // A press before the first frame finds rideTime still 0, which would read as "no request".
     if (exitRequestTime == 0)
-        exitRequestTime = rideTime > 0 ? rideTime : 1e-6f;
+        exitRequestTime = rideTime > 0 ? rideTime : 1e-6;
 }
 
 void onPointerMotion(int, int)

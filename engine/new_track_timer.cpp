@@ -1,6 +1,6 @@
 #include "engine/new_track_timer.h"
 
-bool NewTrackTimer::due(float rideTime)
+bool NewTrackTimer::due(double rideTime)
 {
     if (!m_started) {
         m_started = true;

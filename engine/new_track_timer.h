@@ -4,12 +4,12 @@
 // first frame (not from zero, so a slow start does not shorten the first track).
 class NewTrackTimer {
 public:
-    static constexpr float periodSeconds = 120.0f;
+    static constexpr double periodSeconds = 120.0;
 
     // Called once per frame with the ride time in seconds; true when a new track is due.
-    bool due(float rideTime);
+    bool due(double rideTime);
 
 private:
-    float m_stamp = 0;
+    double m_stamp = 0;
     bool m_started = false;
 };

@@ -9,7 +9,7 @@ struct Particle {
     float roll = 0, rollRate = 0;
     float size = 0;      // half-size factor of the sprite
     float lifetime = 0;  // seconds; 0 or less: never dies
-    float birthTime = 0;
-    float deathTime = 0;
+    double birthTime = 0;
+    double deathTime = 0;
     int alive = 0;
 };

@@ -29,7 +29,7 @@ GLenum factorAt(const Table& table, int index, GLenum fallback)
 }
 
 int ParticleField::emitCursor = 0;
-float ParticleField::lastUpdateTime = 0;
+double ParticleField::lastUpdateTime = 0;
 
 float lerp(float a, float b, float u)
 {
@@ -55,7 +55,7 @@ void ParticleField::clear()
     seeded = 0;
 }
 
-int ParticleField::emit(float x, float y, float z, float time, float speedFactor)
+int ParticleField::emit(float x, float y, float z, double time, float speedFactor)
 {
     if (lastEmitTime + emitInterval > time)
         return -1;
@@ -99,9 +99,9 @@ int ParticleField::emit(float x, float y, float z, float time, float speedFactor
     return slot;
 }
 
-void ParticleField::update(float time, const RideParams& params)
+void ParticleField::update(double time, const RideParams& params)
 {
-    float dt = time - lastUpdateTime;
+    float dt = static_cast<float>(time - lastUpdateTime);
     if (dt > 0.1f)
         dt = 0.05f;
     else if (dt < 0.005f)
@@ -137,10 +137,10 @@ void ParticleField::update(float time, const RideParams& params)
     }
 }
 
-void ParticleField::colourAt(const Particle& particle, float brightness, float time, float (&rgba)[4]) const
+void ParticleField::colourAt(const Particle& particle, float brightness, double time, float (&rgba)[4]) const
 {
     if (particle.lifetime > 0) {
-        const float u = (time - particle.birthTime) / particle.lifetime;
+        const float u = static_cast<float>((time - particle.birthTime) / particle.lifetime);
         const float alpha = cosineBlend(startAlpha * brightness, endAlpha * brightness, u);
         for (int k = 0; k < 3; ++k)
             rgba[k] = lerp(startColour[k], endColour[k], u) * alpha;
@@ -153,7 +153,7 @@ void ParticleField::colourAt(const Particle& particle, float brightness, float t
     }
 }
 
-void ParticleField::draw(float scale, float brightness, const Camera& camera, float time) const
+void ParticleField::draw(float scale, float brightness, const Camera& camera, double time) const
 {
     if (alphaTest) {
         glAlphaFunc(GL_GREATER, 0.1f);

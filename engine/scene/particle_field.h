@@ -38,7 +38,7 @@ public:
     float drag = 1.0f;         // velocity factor at every update
     float pitchRate = 0, yawRate = 0; // degrees per second
     float baseLifetime = 1.0f; // seconds before the speed factor; negative: never die
-    float lastEmitTime = 0;
+    double lastEmitTime = 0;
     float emitInterval = 0.1f; // least seconds between emissions
     float startAlpha = 1.0f, endAlpha = 0;
     float startColour[3] = {1, 1, 1};
@@ -47,25 +47,25 @@ public:
     // Shared by every field of the program: where the next free-slot search starts, and the
     // ride time of the last update.
     static int emitCursor;
-    static float lastUpdateTime;
+    static double lastUpdateTime;
 
     // Marks every slot free and clears seeded.
     void clear();
 
     // Emits one particle at (x, y, z) at ride time `time`; returns its slot, or -1 when the
     // interval has not passed or the pool is full (then nothing changes).
-    int emit(float x, float y, float z, float time, float speedFactor);
+    int emit(float x, float y, float z, double time, float speedFactor);
 
     // Moves, turns, grows and retires the particles for the time since the last update
     // (a gap over 0.1 s counts 0.05 s, one under 0.005 s counts 0.005 s).
-    void update(float time, const RideParams& params);
+    void update(double time, const RideParams& params);
 
     // Submits one quad per live particle with the field's blending, alpha test and texture, and
     // switches off again what it switched on.
-    void draw(float scale, float brightness, const Camera& camera, float time) const;
+    void draw(float scale, float brightness, const Camera& camera, double time) const;
 
     // The premultiplied colour (red, green, blue, alpha) of a particle at ride time `time`.
-    void colourAt(const Particle& particle, float brightness, float time, float (&rgba)[4]) const;
+    void colourAt(const Particle& particle, float brightness, double time, float (&rgba)[4]) const;
 };
 
 // (1 - u) × a + u × b

@@ -1,6 +1,7 @@
 #include "engine/scene/picture_texture.h"
 
 #include "engine/scene/texture_upload.h"
+#include "platform/files/regular_file.h"
 
 #include <GL/gl.h>
 #include <vector>
@@ -38,7 +39,7 @@ void readPictureTexels(std::FILE* file, int size, int alphaValue, int keyThresho
 
 unsigned int LoadPictureTexture(const char* path, int size, int alphaValue, int keyThreshold, bool mipmapped)
 {
-    std::FILE* file = std::fopen(path, "rb");
+    std::FILE* file = OpenRegularFileStream(path);
     if (!file)
         return 0;
     // Start-up only: the buffer lives just while the texture is made.

@@ -103,13 +103,13 @@ void TextOverlay::copyMessage(const char* text)
     messageText[messageCapacity - 1] = '\0';
 }
 
-void TextOverlay::postMessage(const char* text, float rideTime)
+void TextOverlay::postMessage(const char* text, double rideTime)
 {
     copyMessage(text);
     messageExpiry = rideTime + 3.0;
 }
 
-void TextOverlay::drawMessage(float rideTime)
+void TextOverlay::drawMessage(double rideTime)
 {
     if (rideTime < messageExpiry)
         drawText(messageText, static_cast<std::int16_t>(messageX), static_cast<std::int16_t>(messageY), 20);
@@ -126,7 +126,7 @@ void TextOverlay::drawFrameRate(int frames)
     remember = 1;
 }
 
-void TextOverlay::drawGlError(float rideTime)
+void TextOverlay::drawGlError(double rideTime)
 {
     remember = 0;
     const GLenum error = glGetError();

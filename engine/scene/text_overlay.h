@@ -33,17 +33,17 @@ public:
     void drawText(const char* text, std::int16_t x, std::int16_t y, float size);
 
     // Makes text the message, due for 3 seconds from rideTime. A longer text is cut to 79 bytes.
-    void postMessage(const char* text, float rideTime);
+    void postMessage(const char* text, double rideTime);
 
     // Draws the due message at its remembered place, or clears an expired one.
-    void drawMessage(float rideTime);
+    void drawMessage(double rideTime);
 
     // "%3d Frame/Sec", 120 pixels left of the right edge.
     void drawFrameRate(int frames);
 
     // Reads one pending GL error; if there is one, draws "OpenGL Error: <description>" and
     // shows the message line again for 3 seconds.
-    void drawGlError(float rideTime);
+    void drawGlError(double rideTime);
 
 private:
     void copyMessage(const char* text);

@@ -1,50 +1,117 @@
 #include "profile.h"
 
+#include "regular_file.h"
+
+#include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstdio>
-#include <fstream>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
 #include <optional>
-#include <sstream>
+#include <sys/stat.h>
 #include <unistd.h>
-#include <vector>
 
 namespace {
 
-struct ProfileLine {
-    std::string text;   // without its line ending
-    std::string ending; // "\r\n", "\n" or "" for a last line without one
+// One line as the scanner saw it; offsets count bytes from the start of the file.
+struct ScannedLine {
+    std::string text;           // at most ProfileLineKept bytes of the line, without its ending
+    std::uint64_t start = 0;
+    std::uint64_t textEnd = 0;  // past the text: where its ending starts
+    std::uint64_t end = 0;      // past the ending
+    bool endsWithNewline = false; // false only for a last line ending in nothing or a lone CR
 };
 
-std::vector<ProfileLine> readLines(const std::filesystem::path& file, bool& found)
-{
-    std::vector<ProfileLine> lines;
-    std::ifstream stream(file, std::ios::binary);
-    found = stream.is_open();
-    if (!found)
-        return lines;
-    std::ostringstream contents;
-    contents << stream.rdbuf();
-    const std::string all = contents.str();
-    std::size_t start = 0;
-    while (start < all.size()) {
-        std::size_t end = all.find('\n', start);
-        ProfileLine line;
-        if (end == std::string::npos) {
-            line.text.assign(all.data() + start, all.size() - start);
-            start = all.size();
-        } else {
-            line.text.assign(all.data() + start, end - start);
-            line.ending.assign(1, '\n');
-            start = end + 1;
-        }
-        if (!line.text.empty() && line.text.back() == '\r') {
-            line.text.pop_back();
-            line.ending.insert(0, 1, '\r');
-        }
-        lines.push_back(std::move(line));
+// Reads a file line by line through a fixed buffer, so memory stays bounded whatever its size.
+class LineScanner {
+public:
+    explicit LineScanner(int descriptor)
+        : m_descriptor(descriptor)
+    {
     }
-    return lines;
-}
+
+    bool next(ScannedLine& line)
+    {
+        line.text.clear();
+        line.start = m_offset;
+        std::uint64_t length = 0;
+        char last = 0;
+        for (;;) {
+            if (m_at == m_have && !fill()) {
+                if (length == 0)
+                    return false;
+                finish(line, length, last, false);
+                return true;
+            }
+            const char* from = m_buffer + m_at;
+            const std::size_t available = m_have - m_at;
+            const void* newline = std::memchr(from, '\n', available);
+            const std::size_t taken = newline ? static_cast<const char*>(newline) - from : available;
+            if (taken > 0) {
+                const std::size_t room = ProfileLineKept - std::min<std::size_t>(line.text.size(), ProfileLineKept);
+                line.text.append(from, std::min(taken, room));
+                last = from[taken - 1];
+                length += taken;
+            }
+            m_at += taken;
+            m_offset += taken;
+            if (newline) {
+                ++m_at;
+                ++m_offset;
+                finish(line, length, last, true);
+                return true;
+            }
+        }
+    }
+
+private:
+    bool fill()
+    {
+        ssize_t got;
+        do
+            got = read(m_descriptor, m_buffer, sizeof m_buffer);
+        while (got < 0 && errno == EINTR);
+        m_at = 0;
+        m_have = got > 0 ? static_cast<std::size_t>(got) : 0;
+        return m_have > 0;
+    }
+
+    void finish(ScannedLine& line, std::uint64_t length, char last, bool newline)
+    {
+        line.textEnd = line.start + length;
+        line.end = m_offset;
+        line.endsWithNewline = newline;
+        if (last == '\r') {
+            --line.textEnd;
+            if (line.text.size() == length)
+                line.text.pop_back();
+        }
+    }
+
+    int m_descriptor;
+    char m_buffer[65536];
+    std::size_t m_at = 0;
+    std::size_t m_have = 0;
+    std::uint64_t m_offset = 0;
+};
+
+class Descriptor {
+public:
+    explicit Descriptor(int descriptor)
+        : value(descriptor)
+    {
+    }
+    ~Descriptor()
+    {
+        if (value >= 0)
+            close(value);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int value;
+};
 
 std::string_view trimmed(std::string_view text)
 {
@@ -85,33 +152,50 @@ std::optional<std::string_view> sectionName(std::string_view line)
 }
 
 struct KeyMatch {
-    std::size_t sectionLine = 0;  // index of the section header
-    std::size_t lastEntryLine = 0; // last non-blank line of the section
-    std::optional<std::size_t> keyLine;
+    bool sectionFound = false;
+    ScannedLine lastEntry;              // last non-blank line of the section, its header at least
+    std::optional<ScannedLine> keyLine; // the first line of the section holding the key
+    std::optional<ScannedLine> lastLine; // of the whole file
 };
 
-// Finds the first section of that name and, inside it, the first line holding the key.
-std::optional<KeyMatch> findKey(const std::vector<ProfileLine>& lines, std::string_view section,
-                                std::string_view key)
+// Finds the first section of that name and, inside it, the first line holding the key. With
+// wholeFile it goes on to the last line of the file.
+KeyMatch findKey(int descriptor, std::string_view section, std::string_view key, bool wholeFile)
 {
-    std::optional<KeyMatch> match;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const std::string_view text = lines[i].text;
-        if (auto name = sectionName(text)) {
-            if (match)
-                break;
-            if (sameName(*name, section))
-                match = KeyMatch{i, i, std::nullopt};
+    KeyMatch match;
+    LineScanner scanner(descriptor);
+    ScannedLine line;
+    bool inSection = false;
+    bool sectionOver = false;
+    while (scanner.next(line)) {
+        if (wholeFile)
+            match.lastLine = line;
+        if (sectionOver)
+            continue;
+        if (auto name = sectionName(line.text)) {
+            if (inSection) {
+                sectionOver = true;
+                if (!wholeFile)
+                    break;
+                continue;
+            }
+            if (sameName(*name, section)) {
+                inSection = true;
+                match.sectionFound = true;
+                match.lastEntry = line;
+            }
             continue;
         }
-        if (!match)
+        if (!inSection)
             continue;
-        if (!trimmed(text).empty())
-            match->lastEntryLine = i;
-        const std::size_t equals = text.find('=');
-        if (!match->keyLine && equals != std::string_view::npos
-            && sameName(trimmed(text.substr(0, equals)), key))
-            match->keyLine = i;
+        if (!trimmed(line.text).empty())
+            match.lastEntry = line;
+        const std::size_t equals = line.text.find('=');
+        if (!match.keyLine && equals != std::string::npos && sameName(trimmed(std::string_view(line.text).substr(0, equals)), key)) {
+            match.keyLine = line;
+            if (!wholeFile)
+                break;
+        }
     }
     return match;
 }
@@ -119,13 +203,55 @@ std::optional<KeyMatch> findKey(const std::vector<ProfileLine>& lines, std::stri
 std::optional<std::string> readValue(std::string_view section, std::string_view key,
                                       const std::filesystem::path& file)
 {
-    bool found = false;
-    const std::vector<ProfileLine> lines = readLines(file, found);
-    const std::optional<KeyMatch> match = findKey(lines, section, key);
-    if (!match || !match->keyLine)
+    const Descriptor descriptor(OpenRegularFile(file));
+    if (descriptor.value < 0)
         return std::nullopt;
-    const std::string& text = lines[*match->keyLine].text;
+    const KeyMatch match = findKey(descriptor.value, trimmed(section), trimmed(key), false);
+    if (!match.keyLine)
+        return std::nullopt;
+    const std::string& text = match.keyLine->text;
     return std::string(trimmed(std::string_view(text).substr(text.find('=') + 1)));
+}
+
+bool writeAll(int descriptor, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t written = write(descriptor, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+// Copies the bytes from the source's current position up to `until` (or its end).
+bool copyUpTo(int source, int target, std::uint64_t& position, std::uint64_t until)
+{
+    char buffer[65536];
+    while (position < until) {
+        const std::uint64_t wanted = std::min<std::uint64_t>(sizeof buffer, until - position);
+        const ssize_t got = read(source, buffer, static_cast<std::size_t>(wanted));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return false;
+        if (got == 0)
+            return until == UINT64_MAX;
+        if (!writeAll(target, std::string_view(buffer, static_cast<std::size_t>(got))))
+            return false;
+        position += static_cast<std::uint64_t>(got);
+    }
+    return true;
+}
+
+bool skipTo(int source, std::uint64_t& position, std::uint64_t to)
+{
+    if (lseek(source, static_cast<off_t>(to), SEEK_SET) < 0)
+        return false;
+    position = to;
+    return true;
 }
 
 }
@@ -162,6 +288,8 @@ std::string GetPrivateProfileStringA(std::string_view section, std::string_view 
                                      const std::filesystem::path& file)
 {
     std::string value = readValue(section, key, file).value_or(std::string(defaultValue));
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+        value = value.substr(1, value.size() - 2);
     const std::size_t limit = bufferSize == 0 ? 0 : bufferSize - 1;
     if (value.size() > limit)
         value.resize(limit);
@@ -171,62 +299,90 @@ std::string GetPrivateProfileStringA(std::string_view section, std::string_view 
 bool WritePrivateProfileStringA(std::string_view section, std::string_view key,
                                 std::string_view value, const std::filesystem::path& file)
 {
-    // A line break would end the entry early and let the rest read as lines of its own.
-    const auto breaksLines = [](std::string_view text) { return text.find_first_of("\r\n", 0) != std::string_view::npos; };
+    section = trimmed(section);
+    key = trimmed(key);
+    // Any of these would end the entry early, read as a header, or hide the name in another one.
+    const auto breaksLines = [](std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; };
     if (breaksLines(section) || breaksLines(key) || breaksLines(value))
         return false;
-
-    bool found = false;
-    std::vector<ProfileLine> lines = readLines(file, found);
-    std::error_code statusError;
-    const auto status = std::filesystem::status(file, statusError);
-    if (std::filesystem::exists(status)) {
-        // A read-only or unreadable file stays as it is, as it would for an in-place write.
-        if (!found || (status.permissions() & std::filesystem::perms::owner_write) == std::filesystem::perms::none)
-            return false;
-    }
-
-    const std::string entry = std::string(key) + "=" + std::string(value);
-    const std::optional<KeyMatch> match = findKey(lines, section, key);
-    if (match && match->keyLine) {
-        lines[*match->keyLine].text = entry;
-    } else {
-        std::size_t insertAt = lines.size();
-        std::vector<ProfileLine> added;
-        if (match) {
-            insertAt = match->lastEntryLine + 1;
-        } else {
-            std::string header(1, '[');
-            header.append(section);
-            header.push_back(']');
-            added.push_back({std::move(header), "\r\n"});
-        }
-        added.push_back({entry, "\r\n"});
-        if (insertAt > 0 && lines[insertAt - 1].ending.empty())
-            lines[insertAt - 1].ending = "\r\n";
-        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insertAt), added.begin(), added.end());
-    }
-
-    std::filesystem::path temporary = file;
-    temporary += ".tmp" + std::to_string(getpid());
-    {
-        std::ofstream stream(temporary, std::ios::binary | std::ios::trunc);
-        if (!stream)
-            return false;
-        for (const ProfileLine& line : lines)
-            stream << line.text << line.ending;
-        stream.flush();
-        if (!stream) {
-            stream.close();
-            std::remove(temporary.c_str());
-            return false;
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, file, error);
-    if (error) {
-        std::remove(temporary.c_str());
+    if (section.find(']') != std::string_view::npos || key.empty() || key.front() == '['
+        || key.find('=') != std::string_view::npos)
         return false;
+
+    const Descriptor source(OpenRegularFile(file));
+    if (source.value < 0) {
+        std::error_code statusError;
+        // Only a missing file is created; a folder, a FIFO or an unreadable file stays as it is.
+        if (std::filesystem::exists(std::filesystem::status(file, statusError)))
+            return false;
+    } else {
+        struct stat status {};
+        // A read-only file stays as it is, as it would for an in-place write.
+        if (fstat(source.value, &status) != 0 || (status.st_mode & S_IWUSR) == 0)
+            return false;
     }
+
+    std::string entry(key);
+    entry += '=';
+    entry.append(value);
+    entry += "\r\n";
+    KeyMatch match;
+    if (source.value >= 0) {
+        match = findKey(source.value, section, key, true);
+        if (lseek(source.value, 0, SEEK_SET) < 0)
+            return false;
+    }
+
+    std::filesystem::path parent = file.parent_path();
+    if (parent.empty())
+        parent = ".";
+    const std::string temporaryName = (parent / (file.filename().string() + ".tmp" + std::to_string(getpid()))).string();
+    const Descriptor target(open(temporaryName.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666));
+    if (target.value < 0)
+        return false;
+    const auto fail = [&] {
+        unlink(temporaryName.c_str());
+        return false;
+    };
+
+    std::uint64_t position = 0;
+    bool written = true;
+    const auto copy = [&](std::uint64_t until) { written = written && copyUpTo(source.value, target.value, position, until); };
+    const auto skip = [&](std::uint64_t to) { written = written && skipTo(source.value, position, to); };
+    const auto put = [&](std::string_view bytes) { written = written && writeAll(target.value, bytes); };
+    // A last line without a line feed (a lone CR included) gets a full CRLF before anything follows.
+    const auto endLine = [&](const ScannedLine& line) {
+        copy(line.textEnd);
+        skip(line.end);
+        put("\r\n");
+    };
+
+    if (match.keyLine) {
+        copy(match.keyLine->start);
+        put(entry.substr(0, entry.size() - 2));
+        skip(match.keyLine->textEnd);
+    } else if (match.sectionFound) {
+        if (match.lastEntry.endsWithNewline)
+            copy(match.lastEntry.end);
+        else
+            endLine(match.lastEntry);
+        put(entry);
+    } else {
+        if (match.lastLine && !match.lastLine->endsWithNewline)
+            endLine(*match.lastLine);
+        else if (source.value >= 0)
+            copy(UINT64_MAX);
+        std::string header(1, '[');
+        header.append(section);
+        header += "]\r\n";
+        put(header);
+        put(entry);
+    }
+    if (source.value >= 0)
+        copy(UINT64_MAX);
+    if (!written || fsync(target.value) != 0)
+        return fail();
+    if (std::rename(temporaryName.c_str(), file.c_str()) != 0)
+        return fail();
     return true;
 }

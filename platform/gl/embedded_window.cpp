@@ -74,8 +74,10 @@ bool EmbeddedWindow::adoptCurrentWindow()
         return false;
     m_window = drawable;
     const bool adopted = succeeds(m_display, [&] {
+        XSelectInput(m_display, m_window, StructureNotifyMask);
         XReparentWindow(m_display, m_window, m_host, 0, 0);
         XResizeWindow(m_display, m_window, static_cast<unsigned>(m_width), static_cast<unsigned>(m_height));
+        XMapWindow(m_display, m_window);
     });
     if (adopted) {
         defaultHandler = XSetErrorHandler(endWithHost);
@@ -90,23 +92,38 @@ bool EmbeddedWindow::follow()
     if (!m_display || m_hostGone)
         return !m_hostGone;
     bool resized = false;
+    bool strayed = false;
+    bool unmapped = false;
     while (XPending(m_display) > 0) {
         XEvent event;
         XNextEvent(m_display, &event);
         if (event.type == DestroyNotify && event.xdestroywindow.window == m_host) {
             m_hostGone = true;
-        } else if (event.type == ConfigureNotify && event.xconfigure.window == m_host
-                   && (event.xconfigure.width != m_width || event.xconfigure.height != m_height)) {
+        } else if (event.type == ConfigureNotify && event.xconfigure.window == m_host) {
+            resized = resized || event.xconfigure.width != m_width || event.xconfigure.height != m_height;
             m_width = event.xconfigure.width;
             m_height = event.xconfigure.height;
-            resized = true;
+        } else if (event.type == ConfigureNotify && event.xconfigure.window == m_window) {
+            resized = resized || event.xconfigure.x != 0 || event.xconfigure.y != 0;
+        } else if (event.type == ReparentNotify && event.xreparent.window == m_window) {
+            strayed = event.xreparent.parent != m_host;
+        } else if (event.type == UnmapNotify && event.xunmap.window == m_window) {
+            unmapped = true;
+        } else if (event.type == MapNotify && event.xmap.window == m_window) {
+            unmapped = false;
         }
     }
-    if (resized && !m_hostGone && m_window != 0) {
-        // The host may go between its notice and this request, taking the adopted window along.
-        succeeds(m_display, [&] {
-            XResizeWindow(m_display, m_window, static_cast<unsigned>(m_width), static_cast<unsigned>(m_height));
-        });
-    }
+    if (m_hostGone || m_window == 0 || !(resized || strayed || unmapped))
+        return !m_hostGone;
+    // A window manager that had taken the window while it was still at the top level lets go of
+    // it by unmapping it, or puts it back where it found it; the ride stays in its host. The
+    // host may also go between its notice and these requests, taking the adopted window along.
+    succeeds(m_display, [&] {
+        if (strayed)
+            XReparentWindow(m_display, m_window, m_host, 0, 0);
+        XMoveResizeWindow(m_display, m_window, 0, 0, static_cast<unsigned>(m_width), static_cast<unsigned>(m_height));
+        if (strayed || unmapped)
+            XMapWindow(m_display, m_window);
+    });
     return !m_hostGone;
 }

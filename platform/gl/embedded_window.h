@@ -21,7 +21,8 @@ public:
     bool adoptCurrentWindow();
 
     // Reads the host's notices without waiting and gives the adopted window the host's new size
-    // (its toolkit then sees an ordinary resize). False once the host has been destroyed.
+    // (its toolkit then sees an ordinary resize); puts the window back in place, mapped, if
+    // anybody moved it. False once the host has been destroyed.
     bool follow();
 
 private:

@@ -56,15 +56,23 @@ MCIERROR FileMusicDevice::play(const std::optional<std::string>& from, const std
             return MCIERR_BAD_INTEGER;
         stop = *end;
     }
-    if (m_player.failed() || m_player.ended()) {
-        // After the end (or a damaged stream that broke off) the file is opened afresh: a seek
-        // back from the end can leave the sound output writing where nothing is heard.
+    if (m_player.failed() || m_stalled) {
+        // A damaged stream that broke off, or one a rewind left standing, is opened afresh.
         m_player.reset();
         if (!m_player.preroll(PrerollLimit))
             return MCIERR_INVALID_FILE;
         if (start == 0)
             start.reset();
+    } else if (m_player.ended()) {
+        // After the end the stream is rewound, not reopened: a sound output that is let go
+        // between loops may take seconds to start again (a null sink takes two). A seek while
+        // still playing past the end would leave the output writing where nothing is heard.
+        m_player.pause();
+        if (!start)
+            start = 0;
     }
+    m_stalled = false;
+    m_lastPosition.reset();
     if (!start && stop >= 0)
         start = m_player.position().value_or(0);
     if (start && !m_player.seek(*start, stop))
@@ -84,8 +92,22 @@ MCIERROR FileMusicDevice::status(const std::vector<std::string>& item, std::stri
         return MCIERR_MISSING_PARAMETER;
     if (item.size() != 1 || !SameMciWord(item[0], "mode"))
         return MCIERR_UNRECOGNIZED_KEYWORD;
-    reply = m_player.playing() ? "playing" : "stopped";
+    reply = m_player.playing() && !stoodStill() ? "playing" : "stopped";
     return MciNoError;
+}
+
+bool FileMusicDevice::stoodStill()
+{
+    // A rewound stream that was cut short may neither play nor end; its position gives it away.
+    const auto now = std::chrono::steady_clock::now();
+    const std::optional<std::int64_t> position = m_player.position();
+    if (!m_lastPosition || position != m_lastPosition) {
+        m_lastPosition = position;
+        m_lastMove = now;
+    } else if (now - m_lastMove >= std::chrono::seconds(1)) {
+        m_stalled = true;
+    }
+    return m_stalled;
 }
 
 MCIERROR FileMusicDevice::set(const std::vector<std::string>& setting)

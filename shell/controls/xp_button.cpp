@@ -217,7 +217,8 @@ void ccXPButton::enterEvent(QEnterEvent* event)
 void ccXPButton::pointerMoved(QPointF at, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
 {
     m_over = at.x() >= 0 && at.x() <= width() && at.y() >= 0 && at.y() <= height();
-    if (!m_windowActive || m_spaceHeld)
+    // A disabled window gets no mouse messages at home; Qt still reports the pointer entering.
+    if (!isEnabled() || !m_windowActive || m_spaceHeld)
         return;
     XPButtonState wanted = XPButtonState::Normal;
     if (m_over)

@@ -19,6 +19,7 @@
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -121,6 +122,7 @@ void Tavrolin_P::createControls()
         control->setValue(0);
         control->setFocusPolicy(Qt::StrongFocus);
         control->setGeometry(pixels(twips.x(), twips.y(), twips.width(), twips.height()));
+        control->installEventFilter(this);
         return control;
     };
 
@@ -274,6 +276,15 @@ void Tavrolin_P::selectBgmKind(int kind)
 
 bool Tavrolin_P::eventFilter(QObject* watched, QEvent* event)
 {
+    // Qt's scroll bar takes Right as a step back; a horizontal bar steps towards the key's side.
+    if (event->type() == QEvent::KeyPress && (watched == HS_V || watched == HS_S)) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Left || key == Qt::Key_Right) {
+            static_cast<QScrollBar*>(watched)->triggerAction(
+                key == Qt::Key_Right ? QAbstractSlider::SliderSingleStepAdd : QAbstractSlider::SliderSingleStepSub);
+            return true;
+        }
+    }
     if (event->type() == QEvent::MouseButtonPress) {
         for (int kind = 0; kind < 3; ++kind) {
             if (watched == Img_BGM[kind] || watched == lbl_BGM[kind]) {
@@ -302,6 +313,8 @@ void Tavrolin_P::Cmd_FileClick()
     request.title = QStringLiteral("ﾌｧｲﾙを開く");
     request.folder = QString::fromUtf8(ShellSettings.BgmFolder);
     const std::optional<std::string> chosen = GetOpenFileName(request);
+    // Without a window manager nobody hands the focus back when the chooser goes.
+    activateWindow();
     // A path the settings file could not hold on one line, or could not give back whole, is
     // turned down like a cancelled choice.
     if (!chosen || chosen->empty() || chosen->size() > LongestMusicPath

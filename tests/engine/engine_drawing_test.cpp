@@ -157,18 +157,65 @@ TEST_F(EngineDrawingTest, ProjectionBeforeTheFirstReshapeStaysFinite)
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
+TEST_F(EngineDrawingTest, ViewIsThePublishedPerspectiveThenPitchYawAndTheCarPlace)
+{
+    rideParams.setDefaults();
+    rideParams.freeCamera = 1;
+    paused = 1;
+    camera.reset(100);
+    windowWidth = width;
+    windowHeight = height;
+    setupProjection();
+    GLfloat projection[16];
+    glGetFloatv(GL_PROJECTION_MATRIX, projection);
+    // 100 degrees vertical, aspect 4:3, near 0.0001, far 14.1.
+    const float f = 1 / std::tan(50 * 3.14159265f / 180);
+    EXPECT_NEAR(projection[5], f, 1e-5f);
+    EXPECT_NEAR(projection[0], f * 3 / 4, 1e-5f);
+    EXPECT_NEAR(projection[10], (14.1f + 0.0001f) / (0.0001f - 14.1f), 1e-6f);
+    EXPECT_NEAR(projection[14], 2 * 14.1f * 0.0001f / (0.0001f - 14.1f), 1e-8f);
+
+    camera.pitch = 30;
+    camera.yaw = 60;
+    camera.position[0] = 1;
+    camera.position[1] = 2;
+    camera.position[2] = 3;
+    updateRideAndView();
+    GLfloat view[16];
+    glGetFloatv(GL_MODELVIEW_MATRIX, view);
+    // A world point moved to the camera, turned by the yaw about y, then by the pitch about x,
+    // then set 0.1 in front of the eye.
+    const double p[3] = {1.5 - 1, 2.5 - 2, 2.0 - 3};
+    const double yaw = 60 * 3.14159265358979 / 180, pitch = 30 * 3.14159265358979 / 180;
+    const double x1 = std::cos(yaw) * p[0] + std::sin(yaw) * p[2];
+    const double z1 = -std::sin(yaw) * p[0] + std::cos(yaw) * p[2];
+    const double y2 = std::cos(pitch) * p[1] - std::sin(pitch) * z1;
+    const double z2 = std::sin(pitch) * p[1] + std::cos(pitch) * z1 - 0.1;
+    const double world[4] = {1.5, 2.5, 2.0, 1};
+    double eye[3] = {};
+    for (int row = 0; row < 3; ++row)
+        for (int k = 0; k < 4; ++k)
+            eye[row] += view[k * 4 + row] * world[k];
+    EXPECT_NEAR(eye[0], x1, 1e-5);
+    EXPECT_NEAR(eye[1], y2, 1e-5);
+    EXPECT_NEAR(eye[2], z2, 1e-5);
+    paused = 0;
+    rideParams.setDefaults();
+}
+
 TEST_F(EngineDrawingTest, RideStartsFromItsFilesAndShowsTheRibbon)
 {
     TemporaryHome home;
     ASSERT_TRUE(MakeWorkFolder());
     WritePrivateProfileStringA("Section", "Scale", "11", WorkFolderPath() / "Tavrolin.ini");
-    WritePrivateProfileStringA("Section", "Fast", "1", WorkFolderPath() / "Tavrolin.ini");
+    // Levels whose factors differ between the two tables, so a swapped table shows.
+    WritePrivateProfileStringA("Section", "Fast", "8", WorkFolderPath() / "Tavrolin.ini");
     windowWidth = width;
     windowHeight = height;
     textureTable.count = 0;
     ASSERT_TRUE(initEngine());
     EXPECT_FLOAT_EQ(rideParams.scaleFactor, 3.4f);
-    EXPECT_FLOAT_EQ(rideParams.speedFactor, 0.6f);
+    EXPECT_FLOAT_EQ(rideParams.speedFactor, 1.6f);
     // Font and sphere pictures are missing: their places hold 0, the patterns are real.
     ASSERT_EQ(textureTable.count, 4);
     EXPECT_EQ(textureTable.names[0], 0u);

@@ -12,17 +12,18 @@ TEST(RideParams, LevelsZeroFiveAndOutOfRangeGiveOne)
     }
 }
 
-TEST(RideParams, FactorsRunFromTheSmallestToTheLargestLevel)
+TEST(RideParams, EveryLevelHasItsOwnFactors)
 {
-    EXPECT_EQ(scaleFactorForLevel(1), 0.6f);
-    EXPECT_EQ(scaleFactorForLevel(6), 1.4f);
-    EXPECT_EQ(scaleFactorForLevel(11), 3.4f);
-    EXPECT_EQ(speedFactorForLevel(1), 0.6f);
-    EXPECT_EQ(speedFactorForLevel(6), 1.2f);
-    EXPECT_EQ(speedFactorForLevel(11), 2.2f);
-    for (int level = 2; level <= 11; ++level) {
-        EXPECT_GT(scaleFactorForLevel(level), scaleFactorForLevel(level - 1)) << level;
-        EXPECT_GT(speedFactorForLevel(level), speedFactorForLevel(level - 1)) << level;
+    // Stored level: planet-size factor, speed factor.
+    const struct {
+        int level;
+        float scale;
+        float speed;
+    } table[] = {{1, 0.6f, 0.6f}, {2, 0.7f, 0.7f}, {3, 0.8f, 0.8f}, {4, 0.9f, 0.9f}, {5, 1.0f, 1.0f},  {6, 1.4f, 1.2f},
+                 {7, 1.8f, 1.4f}, {8, 2.2f, 1.6f}, {9, 2.6f, 1.8f}, {10, 3.0f, 2.0f}, {11, 3.4f, 2.2f}};
+    for (const auto& row : table) {
+        EXPECT_FLOAT_EQ(scaleFactorForLevel(row.level), row.scale) << row.level;
+        EXPECT_FLOAT_EQ(speedFactorForLevel(row.level), row.speed) << row.level;
     }
 }
 

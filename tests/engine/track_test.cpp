@@ -19,11 +19,15 @@ protected:
 
     void SetUp() override { params.setDefaults(); }
 
-    // A straight test track along -z at constant height, so the speed law is easy to follow.
+    // A straight test track along -z at constant height, so the speed law is easy to follow. It
+    // starts away from the origin: a read past the last point finds zeros, which must not pass
+    // for point 0.
+    static constexpr float startX = 0.25f;
+    static constexpr float startZ = 0.5f;
     void layStraightTrack(float height)
     {
         for (int i = 0; i < track->pointCount; ++i)
-            track->points[i] = {0, height, -0.01f * i, 0};
+            track->points[i] = {startX, height, startZ - 0.01f * i, 0};
         track->maxHeight = height;
         track->carPosition[1] = height;
     }
@@ -150,14 +154,17 @@ TEST_F(TrackTest, CarWrapsAroundTheLoopAndInterpolatesNeighbours)
     track->segmentFraction = 0.5f;
     track->advance(0, params);
     EXPECT_EQ(track->segmentIndex, 718);
-    EXPECT_NEAR(track->carPosition[2], -0.01f * 718.5f, 1e-5f);
+    EXPECT_NEAR(track->carPosition[2], startZ - 0.01f * 718.5f, 1e-5f);
 
     // At 719 the car interpolates towards point 0 and looks towards point 1.
     track->segmentIndex = 719;
-    track->segmentFraction = 0;
+    track->segmentFraction = 0.5f;
     track->advance(0, params);
-    EXPECT_NEAR(track->carPosition[2], -7.19f, 1e-5f);
+    EXPECT_FLOAT_EQ(track->carPosition[0], startX);
+    EXPECT_FLOAT_EQ(track->carPosition[1], 0.3f);
+    EXPECT_NEAR(track->carPosition[2], startZ - 7.19f / 2, 1e-5f);
     EXPECT_GT(track->carDirection[2], 0.99f);
+    EXPECT_NEAR(track->carDirection[0], 0.0f, 1e-6f);
 
     // One large step crosses several points and wraps through 0.
     track->segmentIndex = 717;
@@ -203,11 +210,18 @@ TEST_F(TrackTest, RibbonLiesOnTheCurveAndClosesTheLoop)
     layStraightTrack(0.3f);
     float corners[4][3];
     track->ribbonCorners(0, 1.0f, corners);
-    // Heading along -z (yaw 0): both offsets are 0.001.
-    EXPECT_FLOAT_EQ(corners[0][0], -0.001f);
-    EXPECT_FLOAT_EQ(corners[0][2], -0.001f);
-    EXPECT_FLOAT_EQ(corners[1][0], 0.001f);
-    EXPECT_FLOAT_EQ(corners[2][2], -0.02f + 0.001f);
+    // Heading along -z (yaw 0): both offsets are 0.001; the far edge is two points on.
+    EXPECT_FLOAT_EQ(corners[0][0], startX - 0.001f);
+    EXPECT_FLOAT_EQ(corners[0][2], startZ - 0.001f);
+    EXPECT_FLOAT_EQ(corners[1][0], startX + 0.001f);
+    EXPECT_FLOAT_EQ(corners[2][2], startZ - 0.02f + 0.001f);
+    // The last two quads reach round to points 0 and 1.
+    track->ribbonCorners(718, 1.0f, corners);
+    EXPECT_FLOAT_EQ(corners[2][0], startX + 0.001f);
+    EXPECT_FLOAT_EQ(corners[2][2], startZ + 0.001f);
+    track->ribbonCorners(719, 1.0f, corners);
+    EXPECT_FLOAT_EQ(corners[3][0], startX - 0.001f);
+    EXPECT_FLOAT_EQ(corners[3][2], startZ - 0.01f - 0.001f);
 
     seedRandom(3);
     track->generate(0.5f, 0.1f, 0.25f);

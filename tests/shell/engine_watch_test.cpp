@@ -23,11 +23,11 @@ TEST(EngineWatchTest, RideEndsOnceTheSeenWindowHasGone)
     EXPECT_TRUE(watch.rideIsOver(true, false, 121.0));
 }
 
-TEST(EngineWatchTest, EngineThatNeverShowsAWindowEndsAtTheStartLimit)
+TEST(EngineWatchTest, EngineThatNeverShowsAWindowEndsAfterTenSeconds)
 {
     EngineWatch watch;
-    EXPECT_FALSE(watch.rideIsOver(false, false, EngineWatch::StartLimit - 0.01));
-    EXPECT_TRUE(watch.rideIsOver(false, false, EngineWatch::StartLimit));
+    EXPECT_FALSE(watch.rideIsOver(false, false, 9.99));
+    EXPECT_TRUE(watch.rideIsOver(false, false, 10.0));
 }
 
 TEST(EngineWatchTest, EngineProcessThatEndedWithoutAWindowEndsTheRideAtOnce)

@@ -80,6 +80,7 @@ TEST_F(HostMusic, Mp3IsPlayedAndRewoundByTimer1InAnyLetterCase)
     EXPECT_TRUE(m_host->Timer1.isActive());
     EXPECT_EQ(m_host->Timer1.interval(), 1000);
     EXPECT_FALSE(m_host->Timer2.isActive());
+    EXPECT_EQ(m_host->Timer3.interval(), 500);
 
     m_device.sent.clear();
     m_device.answers["status MP3Play mode"] = {0, "stopped"};

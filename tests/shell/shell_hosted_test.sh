@@ -111,10 +111,32 @@ a_launcher_with_closed_descriptors() {
   ended_within "$shell" 50 || fail "a run with closed descriptors did not end on q"
 }
 
+a_window_manager_lets_go_of_the_ride() {
+  # The engine's window is a top-level one for a moment, long enough for a window manager to
+  # take it; it must end up riding inside the host all the same.
+  openbox >/dev/null 2>&1 &
+  local manager=$!
+  started+=("$manager")
+  for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+  done
+  make_window manager 640x400
+  start_shell -window-id "$window_id"
+  wait_for_hosted_engine "$window_id" 100 >/dev/null || fail "no ride inside the window under openbox"
+  local left top
+  left=$(xwininfo -id "$window_id" | awk '/Absolute upper-left X/ { print $4 }')
+  top=$(xwininfo -id "$window_id" | awk '/Absolute upper-left Y/ { print $4 }')
+  shows_ride "$work/managed.png" "640x400+$left+$top" 40 || fail "no ride pixels inside the window under openbox"
+  kill -TERM "$shell_pid" "$manager"
+  all_tavrolin_ended_within 10 || fail "left running after SIGTERM: $(live_tavrolin_processes)"
+}
+
 hosted_rides_fill_their_windows_and_end_on_sigterm
 a_vanished_window_ends_the_ride
 window_ids_that_name_no_window
 a_run_ends_with_its_shell
 a_launcher_with_closed_descriptors
 two_runs_started_at_once_give_one_ride
-echo "shell hosted and lifetime: 6 passed"
+a_window_manager_lets_go_of_the_ride
+echo "shell hosted and lifetime: 7 passed"

@@ -131,6 +131,20 @@ int PrivatePulseAudio::playingStreamCount() const
     return CountLines(Output({"pactl", "list", "sink-inputs"}, m_folder.path()), "Corked: no");
 }
 
+std::vector<int> PrivatePulseAudio::streamNumbers() const
+{
+    const std::string listing = Output({"pactl", "list", "short", "sink-inputs"}, m_folder.path());
+    std::vector<int> numbers;
+    std::size_t line = 0;
+    while (line < listing.size()) {
+        const std::size_t end = std::min(listing.find('\n', line), listing.size());
+        if (end > line)
+            numbers.push_back(std::atoi(listing.c_str() + line));
+        line = end + 1;
+    }
+    return numbers;
+}
+
 bool PrivatePulseAudio::waitForPlayingStreams(int count, std::chrono::milliseconds limit) const
 {
     return WaitUntil([&] { return playingStreamCount() == count; }, limit, 50ms);

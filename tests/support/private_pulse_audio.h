@@ -21,6 +21,8 @@ public:
     // The sound streams connected to the sink right now, and those of them not paused.
     int streamCount() const;
     int playingStreamCount() const;
+    // The server's numbers of those streams; a stream opened anew gets a new number.
+    std::vector<int> streamNumbers() const;
     // Waits up to `limit` until playingStreamCount() is `count`; true when it got there.
     bool waitForPlayingStreams(int count, std::chrono::milliseconds limit) const;
 

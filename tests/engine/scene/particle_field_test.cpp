@@ -48,9 +48,13 @@ TEST_F(ParticleFieldTest, FreeSlotsAreFoundRoundRobinFromTheCursor)
 
 TEST_F(ParticleFieldTest, EmissionWaitsForTheInterval)
 {
-    field->lastEmitTime = 5.0f;
-    EXPECT_EQ(field->emit(0, 0, 0, 5.05f, 1.0f), -1);
-    EXPECT_GE(field->emit(0, 0, 0, 5.1f, 1.0f), 0);
+    EXPECT_FLOAT_EQ(field->emitInterval, 0.1f);
+    field->lastEmitTime = 5.0;
+    EXPECT_EQ(field->emit(0, 0, 0, 5.05, 1.0f), -1);
+    // A binary fraction, so the boundary itself is exact: a particle comes at the interval.
+    field->emitInterval = 0.25f;
+    EXPECT_EQ(field->emit(0, 0, 0, 5.249, 1.0f), -1);
+    EXPECT_GE(field->emit(0, 0, 0, 5.25, 1.0f), 0);
 }
 
 TEST_F(ParticleFieldTest, ClearFreesEverySlotAndTheSeed)

@@ -1,4 +1,6 @@
 #include "engine/scene/picture_texture.h"
+#include "tests/support/fifo_probe.h"
+#include "tests/support/temporary_folder.h"
 
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -72,6 +74,19 @@ TEST(PictureTexture, ShortFileReadsMissingBytesAsWhiteAndClear)
 
     const std::vector<unsigned char> bright = texelsFrom(std::string(), size, -1, 0);
     EXPECT_EQ(bright[3], 255);
+}
+
+TEST(PictureTexture, OnlyARegularFileIsRead)
+{
+    // Missing files give no texture without touching GL, so none of these needs a context.
+    TemporaryFolder folder;
+    unsigned int name = 1;
+    EXPECT_TRUE(ReturnsWithoutAWriter(folder.path() / "Tavrolin1.alo",
+                                      [&] { name = LoadPictureTexture((folder.path() / "Tavrolin1.alo").c_str(), 256, 255, 0, true); }));
+    EXPECT_EQ(name, 0u);
+    std::filesystem::create_symlink("/dev/zero", folder.path() / "Tavrolin2.alo");
+    EXPECT_EQ(LoadPictureTexture((folder.path() / "Tavrolin2.alo").c_str(), 128, -1, 0, false), 0u);
+    EXPECT_EQ(LoadPictureTexture(folder.path().c_str(), 128, -1, 0, false), 0u);
 }
 
 }

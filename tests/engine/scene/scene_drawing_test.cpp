@@ -71,6 +71,39 @@ TEST_F(SceneDrawingTest, StarsLieInTheUpperHalfEvenAfterTheTurn)
     expectRestingGlState();
 }
 
+TEST_F(SceneDrawingTest, SecondStarPassIsTurnedByOneHundredTwentyDegreesWithBiggerPoints)
+{
+    // One star at (1, 0, 0), seen from above: +x to the right, -z up the screen.
+    StarField stars;
+    stars.displayList = static_cast<int>(glGenLists(1));
+    glNewList(static_cast<GLuint>(stars.displayList), GL_COMPILE);
+    glBegin(GL_POINTS);
+    glVertex3f(1, 0, 0);
+    glEnd();
+    glEndList();
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(-2, 2, -2, 2, -3, 3);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glRotatef(90, 1, 0, 0);
+    stars.draw();
+    const auto litAround = [](int cx, int cy) {
+        int lit = 0;
+        for (int y = cy - 3; y <= cy + 3; ++y)
+            for (int x = cx - 3; x <= cx + 3; ++x)
+                lit += readBackPixel(x, y).red > 0;
+        return lit;
+    };
+    // First pass: one pixel at x = 1. Second: turned to (-0.5, 0, -0.866), two pixels wide.
+    EXPECT_EQ(litAround(240, 120), 1);
+    EXPECT_EQ(litAround(120, 172), 4);
+    EXPECT_EQ(litAround(120, 68), 0) << "turned the other way";
+    EXPECT_EQ(litPixels(), 5);
+    stars.release();
+    expectRestingGlState();
+}
+
 TEST_F(SceneDrawingTest, EmptyStarFieldShowsNothing)
 {
     StarField stars;

@@ -1,7 +1,10 @@
 #include "platform/files/profile.h"
+#include "tests/support/fifo_probe.h"
 #include "tests/support/temporary_folder.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace {
@@ -86,13 +89,106 @@ TEST_F(ProfileTest, ValuesAreKeptByteForByte)
     EXPECT_EQ(GetPrivateProfileStringA("Section", "File", "", 256, path), value);
 }
 
-TEST_F(ProfileTest, LineBreaksCannotAddEntries)
+TEST_F(ProfileTest, NamesAndValuesThatWouldAddOrHideEntriesAreRefused)
 {
-    const std::string before = "[Section]\r\nScale=3\r\n";
+    const std::string before = "[Section]\r\nScale=3\r\n[Other]\r\nFast=4\r\n";
     const auto path = file(before);
     EXPECT_FALSE(WritePrivateProfileStringA("Section", "File", "a.mp3\r\nScale=11", path));
+    EXPECT_FALSE(WritePrivateProfileStringA("Section", "File", "a.mp3\rScale=11", path));
     EXPECT_FALSE(WritePrivateProfileStringA("Section", "Fa\nst", "1", path));
+    EXPECT_FALSE(WritePrivateProfileStringA("Section", "Scale=9", "1", path));
+    EXPECT_FALSE(WritePrivateProfileStringA("Section", "[Other]", "1", path));
+    EXPECT_FALSE(WritePrivateProfileStringA("Section", " [Other", "1", path));
+    EXPECT_FALSE(WritePrivateProfileStringA("Section", " ", "1", path));
+    EXPECT_FALSE(WritePrivateProfileStringA("Other]\r\n[Section", "Scale", "9", path));
+    EXPECT_FALSE(WritePrivateProfileStringA("Sec]tion", "Scale", "9", path));
     EXPECT_EQ(TemporaryFolder::read(path), before);
+    EXPECT_FALSE(WritePrivateProfileStringA("New\nSection", "A", "1", folder.path() / "fresh.ini"));
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "fresh.ini"));
+}
+
+TEST_F(ProfileTest, ALastLineEndingInALoneCrIsEndedBeforeAnythingIsAppended)
+{
+    const auto path = file("[Section]\r\nScale=6\r");
+    ASSERT_TRUE(WritePrivateProfileStringA("Section", "Fast", "6", path));
+    EXPECT_EQ(TemporaryFolder::read(path), "[Section]\r\nScale=6\r\nFast=6\r\n");
+    EXPECT_EQ(GetPrivateProfileStringA("Section", "Scale", "", 256, path), "6");
+    EXPECT_EQ(GetPrivateProfileIntA("Section", "Fast", 5, path), 6);
+
+    const auto other = folder.write("other.ini", "[Other]\nX=1\r");
+    ASSERT_TRUE(WritePrivateProfileStringA("Section", "Scale", "2", other));
+    EXPECT_EQ(TemporaryFolder::read(other), "[Other]\nX=1\r\n[Section]\r\nScale=2\r\n");
+    ASSERT_TRUE(WritePrivateProfileStringA("Other", "X", "3", other));
+    EXPECT_EQ(TemporaryFolder::read(other), "[Other]\nX=3\r\n[Section]\r\nScale=2\r\n");
+}
+
+TEST_F(ProfileTest, StringReadDropsOnePairOfMatchingQuotes)
+{
+    const auto path = file("[Section]\nFast=\"3\"\nA=' x '\nB=\"y'\nC=\"\nD=\"\"z\"\"\nE= \"\" \n");
+    EXPECT_EQ(GetPrivateProfileStringA("Section", "Fast", "", 256, path), "3");
+    EXPECT_EQ(GetPrivateProfileStringA("Section", "A", "", 256, path), " x ");
+    EXPECT_EQ(GetPrivateProfileStringA("Section", "B", "", 256, path), "\"y'");
+    EXPECT_EQ(GetPrivateProfileStringA("Section", "C", "", 256, path), "\"");
+    EXPECT_EQ(GetPrivateProfileStringA("Section", "D", "", 256, path), "\"z\"");
+    EXPECT_EQ(GetPrivateProfileStringA("Section", "E", "dflt", 256, path), "");
+    EXPECT_EQ(GetPrivateProfileStringA("Section", "Fast", "", 2, path), "3");
+    // The integer read is documented as the integer of the text, nothing about quotes.
+    EXPECT_EQ(GetPrivateProfileIntA("Section", "Fast", 5, path), 0);
+}
+
+TEST_F(ProfileTest, WriteReplacesTheFileItselfAndLeavesNothingBehind)
+{
+    const auto path = file("[Section]\r\nScale=3\r\n");
+    struct stat before {};
+    ASSERT_EQ(stat(path.c_str(), &before), 0);
+    ASSERT_TRUE(WritePrivateProfileStringA("Section", "Scale", "4", path));
+    struct stat after {};
+    ASSERT_EQ(stat(path.c_str(), &after), 0);
+    EXPECT_NE(before.st_ino, after.st_ino) << "written in place, not renamed over";
+    int entries = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.path()))
+        ++entries;
+    EXPECT_EQ(entries, 1);
+}
+
+TEST_F(ProfileTest, OnlyARegularFileIsReadOrReplaced)
+{
+    const auto fifo = folder.path() / "fifo.ini";
+    int value = 0;
+    EXPECT_TRUE(ReturnsWithoutAWriter(fifo, [&] { value = GetPrivateProfileIntA("Section", "Scale", 5, fifo); }));
+    EXPECT_EQ(value, 5);
+    EXPECT_FALSE(WritePrivateProfileStringA("Section", "Scale", "6", fifo));
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+
+    const auto device = folder.path() / "device.ini";
+    std::filesystem::create_symlink("/dev/zero", device);
+    EXPECT_EQ(GetPrivateProfileStringA("Section", "Scale", "dflt", 256, device), "dflt");
+    EXPECT_FALSE(WritePrivateProfileStringA("Section", "Scale", "6", device));
+    EXPECT_EQ(GetPrivateProfileIntA("Section", "Scale", 5, folder.path()), 5);
+}
+
+TEST_F(ProfileTest, AHugeFileCostsNoMoreMemoryThanASmallOne)
+{
+    const auto path = folder.path() / "huge.ini";
+    const std::size_t megabytes = 24;
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << "[Section]\r\nJunk=";
+        const std::string chunk(1 << 20, '7');
+        for (std::size_t i = 0; i < megabytes; ++i)
+            out << chunk;
+        out << "\r\nScale=9\r\n";
+    }
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    const long peakBefore = usage.ru_maxrss;
+    EXPECT_EQ(GetPrivateProfileIntA("Section", "Scale", 5, path), 9);
+    EXPECT_EQ(GetPrivateProfileStringA("Section", "Junk", "", 256, path), std::string(255, '7'));
+    ASSERT_TRUE(WritePrivateProfileStringA("Section", "Fast", "6", path));
+    getrusage(RUSAGE_SELF, &usage);
+    EXPECT_LT(usage.ru_maxrss - peakBefore, 4 * 1024) << "kilobytes grown while reading and writing";
+    EXPECT_EQ(std::filesystem::file_size(path), 11 + 5 + (megabytes << 20) + 2 + 9 + 8);
+    EXPECT_EQ(GetPrivateProfileIntA("Section", "Fast", 5, path), 6);
 }
 
 TEST_F(ProfileTest, ReadOnlyFileIsLeftIntact)

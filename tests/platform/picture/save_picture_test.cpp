@@ -75,4 +75,18 @@ TEST(SavePictureTest, ReplacesTheOldFileOrOnFailureLeavesItUntouched)
     EXPECT_EQ(entries, 1) << "a temporary file was left behind";
 }
 
+TEST(SavePictureTest, ALinkAtThePathIsReplacedAndItsTargetKept)
+{
+    TemporaryFolder folder;
+    const auto notes = folder.write("notes.txt", "my notes");
+    const auto file = folder.path() / "Tavrolin1.alo";
+    std::filesystem::create_symlink(notes, file);
+    QImage picture(128, 128, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    ASSERT_TRUE(SavePicture(picture, file));
+    EXPECT_EQ(TemporaryFolder::read(notes), "my notes");
+    EXPECT_FALSE(std::filesystem::is_symlink(file));
+    EXPECT_EQ(std::filesystem::file_size(file), 49206u);
+}
+
 }

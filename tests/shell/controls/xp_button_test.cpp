@@ -3,6 +3,7 @@
 #include "test_application.h"
 
 #include <QApplication>
+#include <QEnterEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -97,6 +98,17 @@ TEST_F(XPButtonTest, ReleaseOutsideGivesNoClickButMovingBackInDoes)
     EXPECT_EQ(button->visualState(), XPButtonState::Pressed);
     QTest::mouseRelease(button, Qt::LeftButton, {}, inside);
     EXPECT_EQ(clicks->count(), 1);
+
+    // Leaving while pressed: an armed press shows focused, an unarmed pressed look normal.
+    QTest::mousePress(button, Qt::LeftButton, {}, inside);
+    leave();
+    EXPECT_EQ(button->visualState(), XPButtonState::Focused);
+    QTest::mouseRelease(button, Qt::LeftButton, {}, outside);
+    moveTo(inside);
+    QTest::mouseDClick(button, Qt::LeftButton, {}, inside);
+    EXPECT_EQ(button->visualState(), XPButtonState::Pressed);
+    leave();
+    EXPECT_EQ(button->visualState(), XPButtonState::Normal);
 }
 
 TEST_F(XPButtonTest, SpaceClicksOnReleaseUnlessTheMouseButtonIsHeld)
@@ -173,6 +185,12 @@ TEST_F(XPButtonTest, DisabledButtonLooksGreyAndNeverClicks)
     QTest::keyClick(window.get(), Qt::Key_O, Qt::AltModifier);
     QCoreApplication::processEvents();
     EXPECT_EQ(clicks->count(), 0);
+    leave();
+    EXPECT_EQ(button->visualState(), XPButtonState::Disabled);
+    // The pointer entering on its own, as X reports it, neither lights nor revives the button.
+    QEnterEvent entering(inside, button->mapToGlobal(inside), button->mapToGlobal(inside));
+    QApplication::sendEvent(button, &entering);
+    EXPECT_EQ(button->visualState(), XPButtonState::Disabled);
     leave();
     EXPECT_EQ(button->visualState(), XPButtonState::Disabled);
 

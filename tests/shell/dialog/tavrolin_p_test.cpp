@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QLabel>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <QUrl>
@@ -92,6 +93,9 @@ TEST_F(DialogTest, WithoutASettingsFileOpensCentredAndSavesTheStandardValues)
     Tavrolin_P dialog;
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("■Tavrolin■"));
     EXPECT_EQ(dialog.size(), QSize(522, 265));
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_EQ(dialog.pos(), screen.topLeft() + QPoint((screen.width() - 522) / 2, (screen.height() - 265) / 3));
+    EXPECT_GT(dialog.pos().y(), 0);
     EXPECT_EQ(dialog.GFXFrameX1->geometry(), QRect(12, 12, 501, 173));
     EXPECT_EQ(dialog.Cmd_Set->geometry(), QRect(144, 192, 113, 33));
     EXPECT_EQ(dialog.Sh[1]->pos(), dialog.Sh[0]->pos() + QPoint(1, 1));
@@ -173,6 +177,33 @@ TEST_F(DialogTest, SlidersAtTheirEndsShowAndSaveTheOuterLevels)
     emit dialog.Cmd_Set->Click();
     EXPECT_EQ(stored(ScaleKey), "1");
     EXPECT_EQ(stored(FastKey), "11");
+}
+
+TEST_F(DialogTest, SliderKeysStepAsOnAHorizontalScrollBar)
+{
+    Tavrolin_P dialog;
+    for (QScrollBar* slider : {dialog.HS_V, dialog.HS_S}) {
+        QLabel* label = slider == dialog.HS_V ? dialog.lbl_V : dialog.lbl_S;
+        const std::pair<Qt::Key, int> steps[] = {{Qt::Key_Right, 1}, {Qt::Key_Right, 2}, {Qt::Key_Left, 1},
+                                                 {Qt::Key_Up, 0},    {Qt::Key_Down, 1},  {Qt::Key_PageUp, 0},
+                                                 {Qt::Key_PageDown, 1}, {Qt::Key_End, 5}, {Qt::Key_Right, 5},
+                                                 {Qt::Key_Home, -5}, {Qt::Key_Left, -5}};
+        for (const auto& [key, expected] : steps) {
+            QTest::keyClick(slider, key);
+            EXPECT_EQ(slider->value(), expected) << slider->objectName().toStdString() << " key " << key;
+        }
+        QTest::keyClick(slider, Qt::Key_Right);
+        EXPECT_EQ(label->text(), QStringLiteral("-4"));
+    }
+    QTest::keyClick(dialog.HS_V, Qt::Key_End);
+    QTest::keyClick(dialog.HS_V, Qt::Key_Left);
+    QTest::keyClick(dialog.HS_V, Qt::Key_Left);
+    QTest::keyClick(dialog.HS_V, Qt::Key_Left);
+    QTest::keyClick(dialog.HS_V, Qt::Key_Left);
+    EXPECT_EQ(dialog.lbl_V->text(), QStringLiteral("+1"));
+    emit dialog.Cmd_Set->Click();
+    EXPECT_EQ(stored(ScaleKey), "7");
+    EXPECT_EQ(stored(FastKey), "2");
 }
 
 TEST_F(DialogTest, TrackBoxTextIsSavedAsATrackEvenWhileTheBoxIsDisabled)
