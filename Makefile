@@ -1,8 +1,9 @@
 # The two commands a newcomer needs: `make run` and `make test`.
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+PREFIX ?= /usr/local
 
-.PHONY: all setup build run test sanitize fuzz bench clean
+.PHONY: all setup build run test sanitize fuzz bench install uninstall package clean
 
 all: build
 
@@ -36,6 +37,16 @@ fuzz: setup
 
 bench: build
 	@scripts/bench $(BUILD_DIR)
+
+# DESTDIR, when given, stages the installation under another root.
+install: build
+	@DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
+
+uninstall:
+	@cmake --build $(BUILD_DIR) --target uninstall
+
+package: build
+	@cd $(BUILD_DIR) && cpack
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) build-fuzz

@@ -47,8 +47,9 @@ void ShowMissingEngineMessage()
     message.exec();
 }
 
-std::unique_ptr<QWidget> Main(const std::string& commandText)
+std::unique_ptr<QWidget> Main(const std::string& commandText, Ending& ending)
 {
+    ending = Ending::Quietly;
     const char letter = ModeLetter(commandText);
     // The marker windows appear only once a start is well under way; the lock closes that gap.
     if (letter == 'P' ? RunLockHeldElsewhere() : !TakeRunLock())
@@ -63,6 +64,7 @@ std::unique_ptr<QWidget> Main(const std::string& commandText)
     LoadSettings();
     if (!FileExists(Tavrolin_S::EnginePath().string())) {
         ShowMissingEngineMessage();
+        ending = Ending::MissingEngine;
         return nullptr;
     }
     if (letter == 'C') {
@@ -70,8 +72,10 @@ std::unique_ptr<QWidget> Main(const std::string& commandText)
         dialog.exec();
         return nullptr;
     }
-    if (!commandText.empty() && letter != 'S')
+    if (!commandText.empty() && letter != 'S') {
+        ending = Ending::NoMode;
         return nullptr;
+    }
     if (letter == 'S')
         ShowCursor(false);
 

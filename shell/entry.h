@@ -4,11 +4,15 @@
 #include <memory>
 #include <string>
 
+// Why the shell opened no window: nothing worth saying, the engine is missing, or the command text
+// named no mode (it ended after the engine check).
+enum class Ending { Quietly, MissingEngine, NoMode };
+
 // The shell's entry procedure, run once the Qt application exists. Refuses to run beside another
 // instance, dispatches on the command text's mode letter and loads the one window of the mode.
 // Returns that window, which keeps the program alive in the event loop until it ends the program;
-// null when the program ends at once.
-std::unique_ptr<QWidget> Main(const std::string& commandText);
+// null when the program ends at once, with the reason in ending.
+std::unique_ptr<QWidget> Main(const std::string& commandText, Ending& ending);
 
 // The entry of a ride inside a screensaver manager's window: no marker windows looked for or
 // made, one instance per window, no pointer touched, no message box (nobody could answer it under

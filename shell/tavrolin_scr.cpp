@@ -4,6 +4,7 @@
 #include "lifetime/signal_watch.h"
 #include "platform/files/standard_descriptors.h"
 #include "platform/x11/display_available.h"
+#include "usage.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -15,6 +16,11 @@ int main(int argc, char** argv)
     OpenStandardDescriptors();
     // Qt takes its own switches out of argv; the command text is what the caller passed.
     const std::string commandText = CommandText(argc, argv);
+    const CommandKind kind = ClassifyCommand(argc, argv);
+    if (kind == CommandKind::Help || kind == CommandKind::Version) {
+        std::fputs((kind == CommandKind::Help ? ShellUsage() : VersionLine()).c_str(), stdout);
+        return 0;
+    }
     const HostedRequest hosted = ReadHostedRequest(std::vector<std::string>(argv + 1, argv + argc),
                                                    ModeLetter(commandText), std::getenv("XSCREENSAVER_WINDOW"));
     if (hosted.kind == HostedRequest::Kind::Malformed) {
@@ -37,8 +43,16 @@ int main(int argc, char** argv)
     QObject::connect(&signalWatch, &SignalWatch::Stop, [] { QCoreApplication::exit(0); });
 
     int status = 0;
+    Ending ending = Ending::Quietly;
     const std::unique_ptr<QWidget> window =
-        hosted.kind == HostedRequest::Kind::None ? Main(commandText) : MainHosted(hosted, status);
+        hosted.kind == HostedRequest::Kind::None ? Main(commandText, ending) : MainHosted(hosted, status);
+    if (ending == Ending::MissingEngine)
+        return 1;
+    // A typo must not pass for a mode that does nothing.
+    if (ending == Ending::NoMode && kind == CommandKind::Unknown) {
+        std::fputs(UnknownCommandLine(commandText).c_str(), stderr);
+        return 2;
+    }
     if (!window)
         return status;
     return QApplication::exec();

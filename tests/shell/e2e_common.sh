@@ -39,26 +39,35 @@ start_shell() {
   started+=("$shell_pid")
 }
 
-# Runs the shell in the foreground, expecting it to end by itself within $1 seconds.
-shell_ends_at_once() {
-  local seconds=$1
-  shift
+# Runs the shell in the foreground, expecting it to end by itself within $2 seconds with status
+# $1; what it wrote goes to $shell_output and $shell_errors.
+shell_ends_with() {
+  local expected=$1 seconds=$2
+  shift 2
   : >"$pointer_log"
+  shell_output=$work/shell.out shell_errors=$work/shell.err
   local status=0
   LD_PRELOAD=$bin/tavrolin_pointer_log.so TAVROLIN_POINTER_LOG=$pointer_log \
-    timeout "$seconds" "${shell_program:-$bin/Tavrolin.scr}" "$@" || status=$?
+    timeout "$seconds" "${shell_program:-$bin/Tavrolin.scr}" "$@" >"$shell_output" 2>"$shell_errors" || status=$?
   [ "$status" -ne 124 ] || fail "Tavrolin.scr $* still ran after $seconds s"
-  [ "$status" -eq 0 ] || fail "Tavrolin.scr $* ended with status $status"
+  [ "$status" -eq "$expected" ] || fail "Tavrolin.scr $* ended with status $status, not $expected"
 }
 
-# True when process $1 ends within $2 tenths of a second; reaps it.
+shell_ends_at_once() {
+  shell_ends_with 0 "$@"
+}
+
+# True when process $1 ends within $2 tenths of a second; reaps it and keeps its status in
+# $ended_status.
 ended_within() {
   local tenth
   for tenth in $(seq "$2"); do
-    kill -0 "$1" 2>/dev/null || { wait "$1" 2>/dev/null || true; return 0; }
+    kill -0 "$1" 2>/dev/null || break
     sleep 0.1
   done
-  ! kill -0 "$1" 2>/dev/null
+  kill -0 "$1" 2>/dev/null && return 1
+  ended_status=0
+  wait "$1" 2>/dev/null || ended_status=$?
 }
 
 # Prints the id of a window titled exactly $1 (mapped or not) once it exists, waiting up to $2

@@ -15,6 +15,7 @@ message_then_end() {
   [ "$(window_count Tavrolin_Main)" -eq 0 ] || fail "'$*' loaded the host window"
   xdotool windowfocus --sync "$box" key Return
   ended_within "$shell_pid" 30 || fail "'$*' did not end after OK"
+  [ "$ended_status" -eq 1 ] || fail "'$*' ended with status $ended_status after the message"
   [ -z "$(pointer_requests)" ] || fail "'$*' touched the pointer: '$(pointer_requests)'"
   [ ! -e "$workfolder/Tavrolin1.alo" ] || fail "'$*' wrote pictures"
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Starts that end at once: beside a marker window of another instance (mapped or not) before
-# anything is done, and with a mode letter that opens no window after the engine check.
+# anything is done, with a mode letter that opens no window after the engine check, and for
+# --help and --version.
 source "$(dirname "$0")/e2e_common.sh"
 run_on_virtual_display "$@"
 
@@ -28,7 +29,9 @@ every_start_ends_at_once_beside() {
 other_modes_end_after_the_engine_check() {
   for mode in s /x /y:1234; do
     # shellcheck disable=SC2086
-    shell_ends_at_once 5 $mode
+    shell_ends_with 2 5 $mode
+    [ "$(cat "$shell_errors")" = "tavrolin: unknown command '$mode'; try 'tavrolin --help'" ] \
+      || fail "'$mode' said '$(cat "$shell_errors")'"
     [ -z "$(pointer_requests)" ] || fail "'$mode' touched the pointer"
     [ -d "$workfolder" ] || fail "'$mode' did not make the work folder"
     [ ! -e "$workfolder/Tavrolin1.alo" ] || fail "'$mode' wrote pictures"
@@ -37,7 +40,23 @@ other_modes_end_after_the_engine_check() {
   done
 }
 
+help_and_version_answer_without_a_window() {
+  DISPLAY= shell_ends_with 0 5 --help
+  grep -q '^Usage: tavrolin' "$shell_output" || fail "--help printed no usage"
+  local switch
+  for switch in /s /c /p -root -window-id; do
+    grep -q -- " $switch" "$shell_output" || fail "--help does not name $switch"
+  done
+  shell_ends_with 0 5 -h
+  grep -q '^Usage: tavrolin' "$shell_output" || fail "-h printed no usage"
+  shell_ends_with 0 5 --version
+  grep -Eq '^Tavrolin [0-9]+\.[0-9]+\.[0-9]+$' "$shell_output" || fail "--version said '$(cat "$shell_output")'"
+  [ ! -e "$workfolder" ] || fail "--help or --version made the work folder"
+  [ -z "$(pointer_requests)" ] || fail "--help or --version touched the pointer"
+}
+
 every_start_ends_at_once_beside Tavrolin_Main
 every_start_ends_at_once_beside "■Tavrolin■"
 other_modes_end_after_the_engine_check
-echo "shell starts that end at once: 3 passed"
+help_and_version_answer_without_a_window
+echo "shell starts that end at once: 4 passed"

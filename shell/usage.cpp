@@ -1,0 +1,68 @@
+#include "usage.h"
+
+#include "command_line.h"
+
+#include <string_view>
+
+namespace {
+
+// The hosted entry reads these wherever they stand and answers a bad window id itself.
+bool HasHostedSwitch(int argc, const char* const* argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "-root" || argument == "--root" || argument == "-window-id" || argument == "--window-id")
+            return true;
+    }
+    return false;
+}
+
+}
+
+CommandKind ClassifyCommand(int argc, const char* const* argv)
+{
+    if (argc == 2) {
+        const std::string_view only = argv[1];
+        if (only == "--help" || only == "-h")
+            return CommandKind::Help;
+        if (only == "--version")
+            return CommandKind::Version;
+    }
+    const std::string commandText = CommandText(argc, argv);
+    if (commandText.empty())
+        return CommandKind::Known;
+    const char letter = ModeLetter(commandText);
+    if (letter == 'P' || letter == 'C' || letter == 'S')
+        return CommandKind::Known;
+    return HasHostedSwitch(argc, argv) ? CommandKind::Known : CommandKind::Unknown;
+}
+
+std::string ShellUsage()
+{
+    return "Usage: tavrolin [/s | /c | /p ID | -root | -window-id ID]\n"
+           "A roller-coaster ride through space, as a screensaver.\n"
+           "\n"
+           "  (nothing)        run the ride, leaving the pointer visible\n"
+           "  /s               run the ride full screen, pointer hidden; Esc, Q or q ends it\n"
+           "  /c               open the settings dialog (planet size, speed, music)\n"
+           "  /p ID            show a still preview inside the X window ID (decimal or 0x hex)\n"
+           "  -root            run inside the screensaver manager's window (XSCREENSAVER_WINDOW)\n"
+           "                   or else on the root window\n"
+           "  -window-id ID    run inside the X window ID (decimal or 0x hex)\n"
+           "  -h, --help       show this help and exit\n"
+           "  --version        show the version and exit\n"
+           "\n"
+           "The mode is the second character of the first argument, so -s, /S and /s are alike.\n"
+           "Settings live in $XDG_CONFIG_HOME/nerevo_temp (by default ~/.config/nerevo_temp).\n"
+           "See tavrolin(6).\n";
+}
+
+std::string VersionLine()
+{
+    return std::string("Tavrolin ") + TAVROLIN_VERSION + "\n";
+}
+
+std::string UnknownCommandLine(const std::string& commandText)
+{
+    return "tavrolin: unknown command '" + commandText + "'; try 'tavrolin --help'\n";
+}
