@@ -102,6 +102,12 @@ bool rideEnds(double time, double requestTime)
     return time >= fadeInSeconds && requestTime != 0;
 }
 
+void drawFadeIn(double time)
+{
+    if (time < fadeInSeconds)
+        drawFadeQuad(static_cast<float>(1 - 0.5 * time));
+}
+
 TitlePosition titlePosition(double time, int width, int height)
 {
     const int x = static_cast<int>(width * time * 0.125);
@@ -131,9 +137,8 @@ void frame()
     setOverlayProjection();
     drawTexts();
 
-    if (rideTime < fadeInSeconds) {
-        drawFadeQuad(static_cast<float>(1 - 0.5 * rideTime));
-    } else if (rideEnds(rideTime, exitRequestTime)) {
+    drawFadeIn(rideTime);
+    if (rideEnds(rideTime, exitRequestTime)) {
         releaseResources();
         std::exit(0);
     }

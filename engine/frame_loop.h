@@ -30,6 +30,10 @@ void tickClock();
 // Whether a frame at this ride time ends the ride: an exit was asked for and the fade-in is over.
 bool rideEnds(double rideTime, double exitRequestTime);
 
+// The fade-in from black over the whole frame during the first 2 seconds; the overlay projection
+// must be current.
+void drawFadeIn(double rideTime);
+
 // The drifting title's place during the first 10 seconds, pixels from the top-left corner.
 struct TitlePosition {
     std::int16_t x;

@@ -48,6 +48,39 @@ TEST_F(EngineDrawingTest, RibbonIsOneQuadPerTwoPointsAndRestoresState)
     expectRestingGlState();
 }
 
+TEST_F(EngineDrawingTest, RibbonDiscardsFragmentsAtOrBelowFivePercentAlpha)
+{
+    // One straight quad along z, seen from above so its 0.002 width fills the window.
+    const Track saved = track;
+    track.pointCount = 4;
+    track.points[0] = {0, 0, -1, 0};
+    track.points[2] = {0, 0, 1, 0};
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(-0.001, 0.001, -0.5, 0.5, -2, 2);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glRotatef(90, 1, 0, 0);
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    track.texture = static_cast<int>(name);
+    // Alpha 12/255 = 0.047 lies just under the reference, 14/255 = 0.055 just over.
+    const auto redAfterRibbonWithAlpha = [&](unsigned char alpha) {
+        const unsigned char texel[4] = {255, 255, 255, alpha};
+        glBindTexture(GL_TEXTURE_2D, name);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, texel);
+        glClear(GL_COLOR_BUFFER_BIT);
+        track.draw(1.0f, 1.0f);
+        return readBackPixel(width / 2, height / 2).red;
+    };
+    EXPECT_EQ(redAfterRibbonWithAlpha(12), 0);
+    EXPECT_GT(redAfterRibbonWithAlpha(14), 0);
+    expectRestingGlState();
+    glDeleteTextures(1, &name);
+    track = saved;
+}
+
 TEST_F(EngineDrawingTest, GlyphsAreSlantedHalfWidthQuadsFromTheTopEdge)
 {
     TextOverlay overlay;
@@ -86,6 +119,21 @@ TEST_F(EngineDrawingTest, FadeQuadDarkensByOneMinusAlpha)
     EXPECT_NEAR(readBackPixel(width - 1, height - 1).green, 191, 2);
     drawFadeQuad(1.5f);
     EXPECT_EQ(readBackPixel(width / 2, height / 2).blue, 0);
+    expectRestingGlState();
+}
+
+TEST_F(EngineDrawingTest, FadeInDarkensByOneMinusHalfTheRideTime)
+{
+    const auto redAfterFadeInAt = [](double rideTime) {
+        glClearColor(1, 1, 1, 1);
+        glClear(GL_COLOR_BUFFER_BIT);
+        drawFadeIn(rideTime);
+        return readBackPixel(width / 3, height / 3).red;
+    };
+    EXPECT_EQ(redAfterFadeInAt(0.0), 0);
+    EXPECT_NEAR(redAfterFadeInAt(0.5), 0.25 * 255, 2);
+    EXPECT_NEAR(redAfterFadeInAt(1.5), 0.75 * 255, 2);
+    EXPECT_EQ(redAfterFadeInAt(2.0), 255);
     expectRestingGlState();
 }
 

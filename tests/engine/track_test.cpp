@@ -4,6 +4,7 @@
 #include "engine/ride_settings.h"
 #include "engine/track.h"
 
+#include <array>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
@@ -77,9 +78,22 @@ TEST_F(TrackTest, CurveClosesAtTheSameSpacing)
         const TrackPoint& q = track->points[b];
         return std::hypot(q.x - p.x, q.y - p.y, q.z - p.z);
     };
+    // The closing step is the curve's own 0.5-degree step from theta = 719 to 720 steps, which
+    // the formulas give; a turn that is not exactly 360 degrees shows here.
+    const double step = static_cast<float>(0.5 * 0.017453292);
+    const auto curve = [&](int i) {
+        const double theta = i * step;
+        return std::array<double, 3>{
+            (std::cos(track->trackFrequencyA * theta) + std::sin(theta)) * 0.5,
+            (std::sin(track->trackFrequencyD * theta) + std::cos(track->trackFrequencyC * theta)) * 0.1
+                + 0.25,
+            (std::cos(theta) - std::sin(track->trackFrequencyB * theta)) * 0.5};
+    };
+    const auto beforeSeam = curve(719), fullTurn = curve(720);
     const float closing = distance(719, 0);
     EXPECT_GT(closing, 0.0f);
-    EXPECT_NEAR(closing, distance(718, 719), 0.1f * closing + 1e-4f);
+    EXPECT_NEAR(closing, std::hypot(fullTurn[0] - beforeSeam[0], fullTurn[1] - beforeSeam[1],
+                                     fullTurn[2] - beforeSeam[2]), 1e-6);
     // The last point's heading describes the step back to point 0.
     float pitch = 0, yaw = 0;
     const TrackPoint& last = track->points[719];
