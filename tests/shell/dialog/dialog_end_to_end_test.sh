@@ -109,8 +109,15 @@ the_dialog_answers_at_once_after_the_file_chooser() {
   chooser=$(wait_for_window "ﾌｧｲﾙを開く" 100 visible) || fail "'...' opened no file chooser"
   local tenth
   for tenth in $(seq 50); do [ "$(xdotool getwindowfocus 2>/dev/null)" = "$chooser" ] && break; sleep 0.1; done
-  xdotool key --window "$chooser" Escape
-  for tenth in $(seq 50); do [ "$(window_count "ﾌｧｲﾙを開く")" -eq 0 ] && break; sleep 0.1; done
+  # The chooser may replace its window while it settles: press Escape on whichever is showing
+  # until it has gone.
+  for tenth in $(seq 50); do
+    chooser=$(xdotool search --onlyvisible --name "^ﾌｧｲﾙを開く\$" 2>/dev/null | head -n 1) || true
+    [ -z "$chooser" ] && break
+    xdotool key --window "$chooser" Escape 2>/dev/null || true
+    sleep 0.1
+  done
+  [ -z "$chooser" ] || fail "Escape did not close the file chooser"
   # No window manager gives the focus back: the first click must still count.
   click_in_dialog "$set_button"
   ended_within "$shell_pid" 50 || fail "the first click on 設定 after the chooser was lost"
