@@ -2,7 +2,7 @@
 # cmake --install into a temporary prefix: every file in its place, entries that validate, a man
 # page that renders, a ride from the installed command, and an uninstall that leaves nothing.
 source "$(dirname "$0")/packaging_common.sh"
-on_virtual_display "$@"
+run_on_virtual_display "$@"
 
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null

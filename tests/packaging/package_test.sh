@@ -2,7 +2,7 @@
 # The .deb: its name and fields, its contents unpacked into a temporary root and run from there,
 # and lintian's verdict where lintian is installed.
 source "$(dirname "$0")/packaging_common.sh"
-on_virtual_display "$@"
+run_on_virtual_display "$@"
 
 version=$(built_version)
 (cd "$work" && cpack --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1) \
