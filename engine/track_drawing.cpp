@@ -15,15 +15,16 @@ void Track::draw(float widthScale, float brightness) const
 
     static constexpr float textureCorners[4][2] = {{0, 0.2f}, {1, 0.2f}, {1, 0.8f}, {0, 0.8f}};
     float corners[4][3];
+    // One batch: a begin/end pair per quad costs the driver a draw call each.
+    glBegin(GL_QUADS);
     for (int i = 0; i < pointCount; i += 2) {
         ribbonCorners(i, widthScale, corners);
-        glBegin(GL_QUADS);
         for (int c = 0; c < 4; ++c) {
             glTexCoord2fv(textureCorners[c]);
             glVertex3fv(corners[c]);
         }
-        glEnd();
     }
+    glEnd();
 
     restoreRestingAlphaTest();
     restoreRestingBlend();
