@@ -153,6 +153,40 @@ void ParticleField::colourAt(const Particle& particle, float brightness, double 
     }
 }
 
+void ParticleField::facingCorners(const Particle& particle, const float (&right)[3], const float (&up)[3],
+                                  float (&corners)[4][3]) const
+{
+    static constexpr float signs[4][2] = {{-1, -1}, {1, -1}, {1, 1}, {-1, 1}};
+    for (int c = 0; c < 4; ++c)
+        for (int k = 0; k < 3; ++k)
+            corners[c][k] = drawOffset[k] + particle.position[k] +
+                            (signs[c][0] * right[k] + signs[c][1] * up[k]) * particle.size;
+}
+
+void ParticleField::turnedCorners(const Particle& particle, float scale, const Camera& camera,
+                                  float (&corners)[4][3]) const
+{
+    constexpr float radiansPerDegree = 3.14159265f / 180;
+    const float yawAngle = (-camera.yaw - particle.yaw) * radiansPerDegree;
+    const float pitchAngle = (-camera.pitch - particle.pitch) * radiansPerDegree;
+    const float rollAngle = (-camera.roll - particle.roll) * radiansPerDegree;
+    const float cy = std::cos(yawAngle), sy = std::sin(yawAngle);
+    const float cp = std::cos(pitchAngle), sp = std::sin(pitchAngle);
+    const float cr = std::cos(rollAngle), sr = std::sin(rollAngle);
+    const float h = scale * particle.size;
+    static constexpr float signs[4][2] = {{-1, -1}, {1, -1}, {1, 1}, {-1, 1}};
+    for (int c = 0; c < 4; ++c) {
+        // Turned about z (roll), then x (pitch), then y (yaw), as the view's rotations nest.
+        const float x0 = signs[c][0] * h, y0 = signs[c][1] * h;
+        const float x1 = cr * x0 - sr * y0, y1 = sr * x0 + cr * y0;
+        const float y2 = cp * y1, z2 = sp * y1;
+        const float x3 = cy * x1 + sy * z2, z3 = -sy * x1 + cy * z2;
+        const float turned[3] = {x3, y2, z3};
+        for (int k = 0; k < 3; ++k)
+            corners[c][k] = drawOffset[k] + particle.position[k] + turned[k];
+    }
+}
+
 void ParticleField::draw(float scale, float brightness, const Camera& camera, double time) const
 {
     if (alphaTest) {
@@ -186,7 +220,11 @@ void ParticleField::draw(float scale, float brightness, const Camera& camera, do
         }
     }
 
+    // One batch for the whole field: a begin/end pair and a matrix per sprite cost the driver a
+    // draw call each, which on software renderers is most of a frame's extra time.
+    const float textureCorners[4][2] = {{texS0, texT0}, {texS1, texT0}, {texS1, texT1}, {texS0, texT1}};
     const int slots = std::clamp(capacity, 0, poolSize);
+    glBegin(GL_QUADS);
     for (int i = 0; i < slots; ++i) {
         const Particle& particle = particles[i];
         if (!particle.alive)
@@ -194,40 +232,17 @@ void ParticleField::draw(float scale, float brightness, const Camera& camera, do
         float rgba[4];
         colourAt(particle, brightness, time, rgba);
         glColor4fv(rgba);
-        glPushMatrix();
-        glTranslatef(drawOffset[0] + particle.position[0], drawOffset[1] + particle.position[1],
-                     drawOffset[2] + particle.position[2]);
-        if (freeRotation) {
-            const float h = scale * particle.size;
-            glRotatef(-camera.yaw - particle.yaw, 0, 1, 0);
-            glRotatef(-camera.pitch - particle.pitch, 1, 0, 0);
-            glRotatef(-camera.roll - particle.roll, 0, 0, 1);
-            glBegin(GL_QUADS);
-            glTexCoord2f(texS0, texT0);
-            glVertex3f(-h, -h, 0);
-            glTexCoord2f(texS1, texT0);
-            glVertex3f(h, -h, 0);
-            glTexCoord2f(texS1, texT1);
-            glVertex3f(h, h, 0);
-            glTexCoord2f(texS0, texT1);
-            glVertex3f(-h, h, 0);
-        } else {
-            const float size = particle.size;
-            const float r[3] = {right[0] * size, right[1] * size, right[2] * size};
-            const float u[3] = {up[0] * size, up[1] * size, up[2] * size};
-            glBegin(GL_QUADS);
-            glTexCoord2f(texS0, texT0);
-            glVertex3f(-r[0] - u[0], -r[1] - u[1], -r[2] - u[2]);
-            glTexCoord2f(texS1, texT0);
-            glVertex3f(r[0] - u[0], r[1] - u[1], r[2] - u[2]);
-            glTexCoord2f(texS1, texT1);
-            glVertex3f(r[0] + u[0], r[1] + u[1], r[2] + u[2]);
-            glTexCoord2f(texS0, texT1);
-            glVertex3f(u[0] - r[0], u[1] - r[1], u[2] - r[2]);
+        float corners[4][3];
+        if (freeRotation)
+            turnedCorners(particle, scale, camera, corners);
+        else
+            facingCorners(particle, right, up, corners);
+        for (int c = 0; c < 4; ++c) {
+            glTexCoord2fv(textureCorners[c]);
+            glVertex3fv(corners[c]);
         }
-        glEnd();
-        glPopMatrix();
     }
+    glEnd();
 
     if (alphaTest)
         restoreRestingAlphaTest();

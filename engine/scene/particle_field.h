@@ -64,6 +64,13 @@ public:
     // switches off again what it switched on.
     void draw(float scale, float brightness, const Camera& camera, double time) const;
 
+    // A sprite's corners in model units, counter-clockwise from lower left: facing the view
+    // (right and up are the view's axes times the draw scale) or turned by the camera's and the
+    // particle's angles.
+    void facingCorners(const Particle& particle, const float (&right)[3], const float (&up)[3],
+                       float (&corners)[4][3]) const;
+    void turnedCorners(const Particle& particle, float scale, const Camera& camera, float (&corners)[4][3]) const;
+
     // The premultiplied colour (red, green, blue, alpha) of a particle at ride time `time`.
     void colourAt(const Particle& particle, float brightness, double time, float (&rgba)[4]) const;
 };

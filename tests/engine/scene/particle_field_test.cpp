@@ -171,3 +171,34 @@ TEST_F(ParticleFieldTest, CapacityBeyondThePoolNeverWritesPastIt)
 }
 
 }
+
+namespace {
+
+// A quarter turn about z (roll), then about y (yaw): the order the view's rotations nest in.
+TEST_F(ParticleFieldTest, TurnedSpriteRollsBeforeItYaws)
+{
+    Particle particle;
+    particle.size = 0.5f;
+    particle.position[0] = 10;
+    particle.roll = -90;
+    field->drawOffset[1] = 20;
+    Camera camera;
+    camera.yaw = -90;
+    float corners[4][3];
+    field->turnedCorners(particle, 2.0f, camera, corners);
+    // Lower left (-1, -1, 0) rolls to (1, -1, 0) and yaws to (0, -1, -1); upper right mirrors it.
+    const float expected[2][3] = {{10, 19, -1}, {10, 21, 1}};
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_NEAR(corners[0][k], expected[0][k], 1e-5f) << k;
+        EXPECT_NEAR(corners[2][k], expected[1][k], 1e-5f) << k;
+    }
+    // A quarter turn about x stands the sprite up out of the view plane.
+    camera.yaw = 0;
+    particle.roll = 0;
+    particle.pitch = -90;
+    field->turnedCorners(particle, 2.0f, camera, corners);
+    EXPECT_NEAR(corners[0][1], 20, 1e-5f);
+    EXPECT_NEAR(corners[0][2], -1, 1e-5f);
+}
+
+}
