@@ -23,6 +23,7 @@ RideParams rideParams;
 Camera camera;
 Track track;
 StarField starField;
+SphereModel sphereModel;
 ParticleField particleField;
 TextureTable textureTable;
 KeptFrame keptFrame;

@@ -4,6 +4,7 @@
 #include "engine/ride_params.h"
 #include "engine/scene/kept_frame.h"
 #include "engine/scene/particle_field.h"
+#include "engine/scene/sphere_model.h"
 #include "engine/scene/star_field.h"
 #include "engine/scene/text_overlay.h"
 #include "engine/scene/texture_table.h"
@@ -39,6 +40,7 @@ extern RideParams rideParams;
 extern Camera camera;
 extern Track track;
 extern StarField starField;
+extern SphereModel sphereModel;
 extern ParticleField particleField;
 extern TextureTable textureTable;
 extern KeptFrame keptFrame;

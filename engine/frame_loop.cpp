@@ -10,7 +10,6 @@
 #include "engine/scene/light.h"
 #include "engine/scene/overlay.h"
 #include "engine/scene/picture_texture.h"
-#include "engine/scene/textured_sphere.h"
 #include "platform/files/work_folder.h"
 
 #include <GL/freeglut.h>
@@ -191,8 +190,7 @@ void drawScene()
     glPushMatrix();
     glTranslatef(track.carPosition[0], track.carPosition[1], track.carPosition[2]);
     glRotatef(90, 1, 0, 0);
-    drawTexturedSphere(rideParams.scaleFactor * 0.01, rideParams.sphereDetail, rideParams.sphereDetail, 1.0, 1.0,
-                       0.0, 0.0);
+    sphereModel.draw();
     glPopMatrix();
 
     glDisable(GL_CULL_FACE);
@@ -210,6 +208,7 @@ void drawScene()
 void releaseResources()
 {
     starField.release();
+    sphereModel.release();
     textureTable.release();
     keptFrame.release();
 }

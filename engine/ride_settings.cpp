@@ -58,6 +58,7 @@ void setupResources()
 
     configureRideParticles(particleField, particleTexture);
     starField.build(500, 1.5f, 0, StarField::UpperBallShell);
+    sphereModel.build(rideParams.scaleFactor * 0.01, rideParams.sphereDetail, rideParams.sphereDetail);
 }
 
 void configureRideParticles(ParticleField& field, unsigned int texture)

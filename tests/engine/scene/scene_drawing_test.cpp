@@ -3,8 +3,8 @@
 #include "engine/scene/light.h"
 #include "engine/scene/overlay.h"
 #include "engine/scene/particle_field.h"
+#include "engine/scene/sphere_model.h"
 #include "engine/scene/star_field.h"
-#include "engine/scene/textured_sphere.h"
 #include "engine/random.h"
 #include "tests/support/gl_test_window.h"
 
@@ -194,15 +194,19 @@ TEST_F(SceneDrawingTest, LightSitsInEyeSpaceAndScalesWithBrightness)
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
-TEST_F(SceneDrawingTest, SphereShowsItsOutsideWithBackFacesCulled)
+TEST_F(SceneDrawingTest, CompiledSphereShowsItsOutsideWithBackFacesCulled)
 {
     lookFromAbove();
     glEnable(GL_CULL_FACE);
-    const auto triangles = capturePolygons([] { drawTexturedSphere(1.0, 40, 40, 1, 1, 0, 0); });
+    SphereModel sphere;
+    sphere.build(1.0, 40, 40);
+    const auto triangles = capturePolygons([&] { sphere.draw(); });
     glDisable(GL_CULL_FACE);
     // Roughly the half that faces the viewer survives culling.
     EXPECT_GT(triangles.size(), 39u * 80 * 0.4);
     EXPECT_LT(triangles.size(), 39u * 80 * 0.6);
+    sphere.release();
+    EXPECT_TRUE(capturePolygons([&] { sphere.draw(); }).empty());
 }
 
 }
