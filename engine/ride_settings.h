@@ -15,7 +15,8 @@ std::string workFilePath(const char* name);
 void loadRideSettings();
 
 // Makes the ride's textures (spot, tent, sphere picture) into the texture table, gives the
-// particle field its ride values and compiles the star field. Needs a current GL context.
+// particle field its ride values and compiles the star field and the sphere. Needs a current GL
+// context.
 void setupResources();
 
 // The ride's particle values: a still cloud of small white motes that never die, added to the
