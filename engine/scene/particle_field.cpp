@@ -18,6 +18,9 @@ constexpr GLenum sourceFactors[] = {GL_ZERO, GL_ONE, GL_SRC_ALPHA, GL_ONE_MINUS_
 constexpr GLenum destinationFactors[] = {GL_ZERO, GL_ONE, GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA, GL_DST_ALPHA,
                                          GL_ONE_MINUS_DST_ALPHA, GL_SRC_COLOR, GL_ONE_MINUS_SRC_COLOR};
 
+// A sprite's corners in half-sizes along its own right and up, counter-clockwise from lower left.
+constexpr float cornerSigns[4][2] = {{-1, -1}, {1, -1}, {1, 1}, {-1, 1}};
+
 template<typename Table>
 GLenum factorAt(const Table& table, int index, GLenum fallback)
 {
@@ -156,11 +159,10 @@ void ParticleField::colourAt(const Particle& particle, float brightness, double 
 void ParticleField::facingCorners(const Particle& particle, const float (&right)[3], const float (&up)[3],
                                   float (&corners)[4][3]) const
 {
-    static constexpr float signs[4][2] = {{-1, -1}, {1, -1}, {1, 1}, {-1, 1}};
     for (int c = 0; c < 4; ++c)
         for (int k = 0; k < 3; ++k)
             corners[c][k] = drawOffset[k] + particle.position[k] +
-                            (signs[c][0] * right[k] + signs[c][1] * up[k]) * particle.size;
+                            (cornerSigns[c][0] * right[k] + cornerSigns[c][1] * up[k]) * particle.size;
 }
 
 void ParticleField::turnedCorners(const Particle& particle, float scale, const Camera& camera,
@@ -174,10 +176,9 @@ void ParticleField::turnedCorners(const Particle& particle, float scale, const C
     const float cp = std::cos(pitchAngle), sp = std::sin(pitchAngle);
     const float cr = std::cos(rollAngle), sr = std::sin(rollAngle);
     const float h = scale * particle.size;
-    static constexpr float signs[4][2] = {{-1, -1}, {1, -1}, {1, 1}, {-1, 1}};
     for (int c = 0; c < 4; ++c) {
         // Turned about z (roll), then x (pitch), then y (yaw), as the view's rotations nest.
-        const float x0 = signs[c][0] * h, y0 = signs[c][1] * h;
+        const float x0 = cornerSigns[c][0] * h, y0 = cornerSigns[c][1] * h;
         const float x1 = cr * x0 - sr * y0, y1 = sr * x0 + cr * y0;
         const float y2 = cp * y1, z2 = sp * y1;
         const float x3 = cy * x1 + sy * z2, z3 = -sy * x1 + cy * z2;
@@ -220,8 +221,8 @@ void ParticleField::draw(float scale, float brightness, const Camera& camera, do
         }
     }
 
-    // One batch for the whole field: a begin/end pair and a matrix per sprite cost the driver a
-    // draw call each, which on software renderers is most of a frame's extra time.
+    // One batch for the whole field: a begin/end pair and a matrix change per sprite would each
+    // be a draw call of its own to the driver.
     const float textureCorners[4][2] = {{texS0, texT0}, {texS1, texT0}, {texS1, texT1}, {texS0, texT1}};
     const int slots = std::clamp(capacity, 0, poolSize);
     glBegin(GL_QUADS);
