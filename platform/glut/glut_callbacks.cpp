@@ -9,28 +9,14 @@
 #include "platform/gl/embedded_window.h"
 #include "platform/gl/swap_interval.h"
 #include "platform/glut/display_pacing.h"
-#include "platform/glut/ride_sight.h"
+#include "platform/glut/ride_rest.h"
 #include "platform/glut/ride_window.h"
-#include "platform/x11/monitor_power.h"
 
 #include <GL/freeglut.h>
-#include <cstdint>
 
 namespace {
 
 EmbeddedWindow embeddedWindow;
-
-// While nobody can see the ride, a timer of this period replaces the idle callback, so the
-// process sleeps between looks at the window, and wakes within it when the host is mapped again.
-constexpr unsigned int restPeriodMs = 50;
-// Asking the server for the monitors' power is a round trip; once a second is soon enough.
-constexpr std::int64_t powerPeriodMs = 1000;
-
-RideSight sight;
-std::int64_t powerAskedMs = -powerPeriodMs;
-bool resting = false;
-// Each rest has its own number, so the timer of a rest already over does not tick on.
-int restNumber = 0;
 
 // Inside a manager's window: a window of the engine's own, made at the host's size off the
 // visible screen and moved into the host at once, so it never shows at the top level.
@@ -52,74 +38,24 @@ void onDisplay()
     glutSwapBuffers();
 }
 
-void onIdle();
-
-// What every turn looks at, drawing or resting: stop requests, the host, the monitors' power,
-// and the covering window's place on top.
-void watchRide()
+// Every turn, drawing or resting: stop requests, the host, the covering window's place on top.
+// Whether the host is mapped (always, for a ride of its own).
+bool watchRide()
 {
     if (stopRequested())
         endRide();
-    if (engineOptions.hostWindow != 0) {
-        if (!embeddedWindow.follow())
-            endRide();
-        sight.hostMapped = embeddedWindow.hostMapped();
-    }
-    const std::int64_t now = EngineMilliseconds();
-    if (now - powerAskedMs >= powerPeriodMs) {
-        powerAskedMs = now;
-        sight.power = CurrentMonitorPower();
-    }
-    keepRideWindow();
-}
-
-void wake()
-{
-    resting = false;
-    glutIdleFunc(onIdle);
-}
-
-void onRestTick(int number)
-{
-    if (!resting || number != restNumber)
-        return;
-    watchRide();
-    // A key asked for the end while nothing was shown: end without another frame.
-    if (rideOver(EngineMilliseconds()))
+    if (engineOptions.hostWindow != 0 && !embeddedWindow.follow())
         endRide();
-    if (sight.seen())
-        wake();
-    else
-        glutTimerFunc(restPeriodMs, onRestTick, number);
-}
-
-void rest()
-{
-    resting = true;
-    glutIdleFunc(nullptr);
-    glutTimerFunc(restPeriodMs, onRestTick, ++restNumber);
+    keepRideWindow();
+    return engineOptions.hostWindow == 0 || embeddedWindow.hostMapped();
 }
 
 void onIdle()
 {
-    watchRide();
-    if (!sight.seen()) {
-        rest();
+    if (RestIfUnseen(watchRide()))
         return;
-    }
     waitForNextFrame();
     glutPostRedisplay();
-}
-
-void onWindowStatus(int status)
-{
-    sight.windowVisible = status == GLUT_FULLY_RETAINED || status == GLUT_PARTIALLY_RETAINED;
-    if (!resting)
-        return;
-    // Shown again: the host's map notice may be waiting on the other connection.
-    watchRide();
-    if (sight.seen())
-        wake();
 }
 
 void onReshape(int width, int height)
@@ -170,7 +106,7 @@ int RunGlutRide(int argc, char** argv)
     glutReshapeFunc(onReshape);
     glutDisplayFunc(onDisplay);
     glutIdleFunc(onIdle);
-    glutWindowStatusFunc(onWindowStatus);
+    PrepareRest(watchRide, onIdle);
 
     if (!startRide())
         return 0;
