@@ -1,7 +1,7 @@
 #include "platform/glut/glut_callbacks.h"
 
-#include "engine/engine_options.h"
 #include "engine/engine_clock.h"
+#include "engine/engine_options.h"
 #include "engine/ride_loop.h"
 #include "engine/stop_request.h"
 #include "platform/files/end_with_parent.h"
