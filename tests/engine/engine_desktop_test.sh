@@ -147,8 +147,8 @@ one_ride_per_monitor() {
 # CPU ticks (user + system) process $1 has used so far.
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 
-# With its host hidden for $1: no frames and hardly any CPU for ten seconds, then frames again
-# within half a second of $2. $log and $ride name the ride.
+# Once the command $1 has hidden the ride: no frames and hardly any CPU for ten seconds; once the
+# command $2 shows it again, frames within half a second. $log and $ride name the ride.
 rests_while() {
   local hide=$1 show=$2
   eval "$hide"
