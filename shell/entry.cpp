@@ -14,6 +14,7 @@
 #include "tavrolin_r.h"
 #include "tavrolin_s.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <cstdio>
 
@@ -40,10 +41,14 @@ std::unique_ptr<QWidget> ShowPreview(std::int32_t parentHandle)
 
 }
 
+QString MissingEngineText()
+{
+    return QCoreApplication::translate("Tavrolin", MissingEngineMessage);
+}
+
 void ShowMissingEngineMessage()
 {
-    QMessageBox message(QMessageBox::NoIcon, "Tavrolin", QString::fromUtf8(MissingEngineMessage),
-                        QMessageBox::Ok);
+    QMessageBox message(QMessageBox::NoIcon, "Tavrolin", MissingEngineText(), QMessageBox::Ok);
     message.exec();
 }
 
@@ -98,7 +103,7 @@ std::unique_ptr<QWidget> MainHosted(const HostedRequest& request, int& status)
     MakeWorkFolder();
     LoadSettings();
     if (!FileExists(Tavrolin_S::EnginePath().string())) {
-        std::fprintf(stderr, "Tavrolin.scr: %s\n", MissingEngineMessage);
+        std::fprintf(stderr, "Tavrolin.scr: %s\n", MissingEngineText().toUtf8().constData());
         status = 1;
         return nullptr;
     }

@@ -4,6 +4,7 @@
 #include "lifetime/signal_watch.h"
 #include "platform/files/standard_descriptors.h"
 #include "platform/x11/display_available.h"
+#include "translation.h"
 #include "usage.h"
 
 #include <QApplication>
@@ -36,6 +37,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication application(argc, argv);
     QApplication::setApplicationName("Tavrolin");
+    InstallTranslation(application, UserLanguageFromEnvironment());
 
     // A stop signal ends every event loop, a modal dialog's too; the window's own ending then
     // runs as the window goes.
