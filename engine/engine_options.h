@@ -16,6 +16,10 @@ struct EngineOptions {
     int monitorHeight = 0;
     // --unpaced: frames back to back even where the driver does not pace them (benchmarks).
     bool unpaced = false;
+    // --scale N, --speed N (1 to 11): this ride's levels in place of the settings file's. 0: the
+    // file's.
+    int scaleLevel = 0;
+    int speedLevel = 0;
 };
 
 // Reads the options from argv; a malformed or missing value leaves that option at its default.

@@ -21,7 +21,7 @@ EmbeddedWindow embeddedWindow;
 void endRide()
 {
     releaseResources();
-    std::exit(0);
+    endProcess();
 }
 
 // Inside a manager's window: a window of the engine's own, made at the host's size off the

@@ -10,7 +10,8 @@ class Track;
 std::string workFilePath(const char* name);
 
 // Reseeds the random source, resets the ride parameters, the ride state and the camera, reads
-// "Scale" and "Fast" from the settings file (missing: level 5), generates the first track and
+// "Scale" and "Fast" from the settings file (missing: level 5) unless the engine options give
+// their levels, generates the first track and
 // posts its message. Needs a current GL context (it sets the clear colour).
 void loadRideSettings();
 
