@@ -1,10 +1,10 @@
 #include "engine/stop_request.h"
 
+#include "platform/files/end_by_signal.h"
+
 #include <csignal>
-#include <cstdio>
 #include <cstdlib>
 #include <initializer_list>
-#include <unistd.h>
 
 namespace {
 
@@ -34,18 +34,7 @@ bool stopRequested()
 
 void endProcess()
 {
-    const int signalNumber = requested;
-    if (signalNumber == 0)
+    if (requested == 0)
         std::exit(0);
-    std::fflush(nullptr);
-    struct sigaction action {};
-    action.sa_handler = SIG_DFL;
-    sigemptyset(&action.sa_mask);
-    sigaction(signalNumber, &action, nullptr);
-    sigset_t only;
-    sigemptyset(&only);
-    sigaddset(&only, signalNumber);
-    sigprocmask(SIG_UNBLOCK, &only, nullptr);
-    raise(signalNumber);
-    _exit(128 + signalNumber);
+    EndBySignal(requested);
 }

@@ -33,8 +33,8 @@ public:
     // The caption by which other starts of the shell know that a run is going on.
     static constexpr const char* Caption = "Tavrolin_Main";
 
-    // The start-up: pictures, engine, music (none with --no-music). Returns once the engine has been started (or failed
-    // to) and the music with it.
+    // The start-up: pictures, engine, music (none with --no-music). Returns once the engine has
+    // been started (or failed to) and the music with it.
     void Load();
     // The end of the run, whatever its reason: engine ended, music stopped, pointer shown again
     // (mode 'S'), event loop ended. Runs once; later calls do nothing.

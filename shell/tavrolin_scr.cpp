@@ -2,6 +2,7 @@
 #include "entry.h"
 #include "lifetime/hosted_request.h"
 #include "lifetime/signal_watch.h"
+#include "platform/files/end_by_signal.h"
 #include "platform/files/standard_descriptors.h"
 #include "platform/x11/display_available.h"
 #include "ride_options.h"
@@ -88,6 +89,6 @@ int main(int argc, char** argv)
     // The ending has run in full; parents such as xscreensaver expect a saver to die by the
     // signal that stopped it.
     if (stopSignal != 0)
-        SignalWatch::EndBySignal(stopSignal);
+        EndBySignal(stopSignal);
     return status;
 }

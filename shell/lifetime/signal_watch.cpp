@@ -2,7 +2,6 @@
 
 #include <QSocketNotifier>
 #include <csignal>
-#include <cstdio>
 #include <fcntl.h>
 #include <initializer_list>
 #include <unistd.h>
@@ -51,21 +50,6 @@ SignalWatch::~SignalWatch()
         close(pipeEnds[1]);
         pipeEnds[0] = pipeEnds[1] = -1;
     }
-}
-
-void SignalWatch::EndBySignal(int signalNumber)
-{
-    std::fflush(nullptr);
-    struct sigaction action {};
-    action.sa_handler = SIG_DFL;
-    sigemptyset(&action.sa_mask);
-    sigaction(signalNumber, &action, nullptr);
-    sigset_t only;
-    sigemptyset(&only);
-    sigaddset(&only, signalNumber);
-    pthread_sigmask(SIG_UNBLOCK, &only, nullptr);
-    raise(signalNumber);
-    _exit(128 + signalNumber);
 }
 
 void SignalWatch::readSignals()

@@ -14,10 +14,6 @@ public:
     explicit SignalWatch(QObject* parent = nullptr);
     ~SignalWatch() override;
 
-    // Ends the process by signalNumber with its default action, as if nobody had caught it; the
-    // status 128 + signalNumber should that fail. For after the normal ending, with no watch alive.
-    [[noreturn]] static void EndBySignal(int signalNumber);
-
 signals:
     // A stop signal has arrived (emitted once per signal).
     void Stop(int signalNumber);

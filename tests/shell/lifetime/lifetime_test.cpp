@@ -10,8 +10,6 @@
 #include <csignal>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 TEST(InstanceLock, OneHolderPerNameUntilItGoes)
 {
@@ -84,26 +82,5 @@ TEST(SignalWatch, StopSignalsReachTheEventLoop)
         raise(signalNumber);
         ASSERT_TRUE(stops.wait(5000)) << signalNumber;
         EXPECT_EQ(stops.takeFirst().at(0).toInt(), signalNumber);
-    }
-}
-
-TEST(SignalWatch, EndBySignalDiesByThatSignalEvenWhereItWasCaughtOrBlocked)
-{
-    for (const int signalNumber : {SIGTERM, SIGINT, SIGHUP}) {
-        const pid_t child = fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            // As the watch leaves things: the signal caught, and here blocked as well.
-            std::signal(signalNumber, [](int) {});
-            sigset_t blocked;
-            sigemptyset(&blocked);
-            sigaddset(&blocked, signalNumber);
-            sigprocmask(SIG_BLOCK, &blocked, nullptr);
-            SignalWatch::EndBySignal(signalNumber);
-        }
-        int status = 0;
-        ASSERT_EQ(waitpid(child, &status, 0), child);
-        ASSERT_TRUE(WIFSIGNALED(status)) << signalNumber << " ended with status " << WEXITSTATUS(status);
-        EXPECT_EQ(WTERMSIG(status), signalNumber);
     }
 }
