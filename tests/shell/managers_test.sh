@@ -14,7 +14,6 @@ export PATH=$work/programs:$PATH
 
 xscreensaver_hosts_the_ride_and_ends_it() {
   start_xscreensaver '"Tavrolin" tavrolin -root'
-
   xscreensaver_command -activate >/dev/null
   wait_for_engine_process 150 >/dev/null || fail "xscreensaver started no ride: $(cat "$work/xscreensaver.log")"
   screen_shows_ride "$work/xscreensaver.png" 40 || fail "no ride on the blanked screen"
