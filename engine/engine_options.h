@@ -20,6 +20,10 @@ struct EngineOptions {
     // even in a Wayland session. Only choosesWayland reads them.
     bool wayland = false;
     bool x11 = false;
+    // --scale N, --speed N (1 to 11): this ride's levels in place of the settings file's. 0: the
+    // file's.
+    int scaleLevel = 0;
+    int speedLevel = 0;
 };
 
 // Reads the options from argv; a malformed or missing value leaves that option at its default.

@@ -52,16 +52,25 @@ std::filesystem::path Tavrolin_S::EnginePath()
 }
 
 std::vector<std::vector<std::string>> Tavrolin_S::EngineArguments(NativeWindow hostWindow,
-                                                                  const std::vector<Monitor>& monitors)
+                                                                  const std::vector<Monitor>& monitors,
+                                                                  const RideOptions& options)
 {
-    if (hostWindow != 0)
-        return {{"--window-id", std::to_string(hostWindow)}};
-    if (monitors.size() < 2)
-        return {{}};
     std::vector<std::vector<std::string>> arguments;
-    for (const Monitor& monitor : monitors) {
-        arguments.push_back({"--monitor", std::to_string(monitor.x) + "," + std::to_string(monitor.y) + ","
-                                              + std::to_string(monitor.width) + "," + std::to_string(monitor.height)});
+    if (hostWindow != 0) {
+        arguments.push_back({"--window-id", std::to_string(hostWindow)});
+    } else if (monitors.size() < 2) {
+        arguments.emplace_back();
+    } else {
+        for (const Monitor& monitor : monitors) {
+            arguments.push_back({"--monitor", std::to_string(monitor.x) + "," + std::to_string(monitor.y) + ","
+                                                  + std::to_string(monitor.width) + "," + std::to_string(monitor.height)});
+        }
+    }
+    for (std::vector<std::string>& engine : arguments) {
+        if (options.scaleLevel != 0)
+            engine.insert(engine.end(), {"--scale", std::to_string(options.scaleLevel)});
+        if (options.speedLevel != 0)
+            engine.insert(engine.end(), {"--speed", std::to_string(options.speedLevel)});
     }
     return arguments;
 }
@@ -88,11 +97,15 @@ void Tavrolin_S::Load()
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
 
     const std::vector<Monitor> monitors = m_hostWindow == 0 ? Monitors() : std::vector<Monitor>{};
-    for (const std::vector<std::string>& arguments : EngineArguments(m_hostWindow, monitors)) {
+    for (const std::vector<std::string>& arguments : EngineArguments(m_hostWindow, monitors, OneRideOptions)) {
         m_engines.push_back(std::make_unique<EngineProcess>());
         m_engines.back()->start(EnginePath(), arguments);
     }
     m_sinceEngineStart.start();
+    // Without music there is no turn at it to hold either.
+    m_music = OneRideOptions.music;
+    if (!m_music)
+        return;
     if (m_hostWindow == 0) {
         StartMusic();
     } else {
@@ -188,7 +201,7 @@ void Tavrolin_S::Unload()
         engine->requestEnd();
     for (const std::unique_ptr<EngineProcess>& engine : m_engines)
         engine->end();
-    if (m_hostWindow == 0 || m_musicLock.held())
+    if (m_music && (m_hostWindow == 0 || m_musicLock.held()))
         StopMusic();
     if (m_modeLetter == 'S' && m_hostWindow == 0)
         ShowCursor(true);

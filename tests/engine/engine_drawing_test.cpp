@@ -1,6 +1,8 @@
+#include "engine/engine_options.h"
 #include "engine/engine_state.h"
 #include "engine/frame_loop.h"
 #include "engine/random.h"
+#include "engine/ride_settings.h"
 #include "engine/ride_view.h"
 #include "engine/scene/overlay.h"
 #include "engine/scene/pattern_texture.h"
@@ -286,6 +288,14 @@ TEST_F(EngineDrawingTest, RideStartsFromItsFilesAndShowsTheRibbon)
     EXPECT_FALSE(enabled(GL_DEPTH_TEST));
     EXPECT_FALSE(enabled(GL_FOG));
     EXPECT_FALSE(enabled(GL_CULL_FACE));
+
+    // Levels the shell passes for one ride win over the file's.
+    engineOptions.scaleLevel = 1;
+    engineOptions.speedLevel = 11;
+    loadRideSettings();
+    engineOptions = {};
+    EXPECT_FLOAT_EQ(rideParams.scaleFactor, 0.6f);
+    EXPECT_FLOAT_EQ(rideParams.speedFactor, 2.2f);
     releaseResources();
     EXPECT_EQ(textureTable.count, 0);
 }

@@ -79,6 +79,71 @@ no_arguments_run_leaves_the_pointer_alone_and_ends_with_the_engine() {
   [ -z "$(pointer_requests)" ] || fail "pointer requests without arguments: '$(pointer_requests)'"
 }
 
+# The share of the $2 (WxH+X+Y) part of screenshot $1 that shows the blue planet.
+planet_share() {
+  convert "$1" -crop "$2" +repage -fx 'b > 0.25 && b > 1.2 * r ? 1 : 0' -colorspace gray -format '%[fx:mean]' info:
+}
+
+# The words the engine started by shell $1 was given, on one line.
+engine_words() {
+  tr '\0' ' ' <"/proc/$(pgrep -P "$1" | head -n 1)/cmdline"
+}
+
+ride_options_change_that_ride_only() {
+  "$bin/tavrolin_put_setting" Scale 6 && "$bin/tavrolin_put_setting" Fast 6 || fail "cannot write the settings"
+  cp "$workfolder/Tavrolin.ini" "$work/settings.before"
+  rm -f "$workfolder"/*.alo
+  local words
+  for words in "--scale 12" "/s --speed" "--speed=5.5 -root" "--scale 0 /s"; do
+    # shellcheck disable=SC2086
+    shell_ends_with 2 5 $words
+    [ "$(wc -l <"$shell_errors")" -eq 1 ] || fail "'$words' wrote: $(cat "$shell_errors")"
+  done
+  [ -z "$(ls "$workfolder"/*.alo 2>/dev/null)" ] && [ "$(window_count Tavrolin_VC)" -eq 0 ] \
+    || fail "a refused level started something"
+
+  # Two rides at once, side by side, each with its own levels and the file in between.
+  make_window big 400x300
+  local big=$window_id
+  make_window small 400x300
+  local small=$window_id
+  xdotool windowmove "$small" 500 0
+  start_shell -window-id "$big" --scale 11 --speed 1 --no-music
+  local big_shell=$shell_pid
+  start_shell --scale=1 --speed=11 -window-id "$small"
+  local small_shell=$shell_pid
+  wait_for_hosted_engine "$big" 100 >/dev/null && wait_for_hosted_engine "$small" 100 >/dev/null \
+    || fail "no rides with ride options"
+  [[ "$(engine_words "$big_shell")" == *" --scale 11 --speed 1 "* ]] || fail "engine words: $(engine_words "$big_shell")"
+  [[ "$(engine_words "$small_shell")" == *" --scale 1 --speed 11 "* ]] || fail "engine words: $(engine_words "$small_shell")"
+  # The track passes in front of the planet now and then: three screenshots in a row must agree.
+  local attempt agreeing=0 big_share small_share
+  for attempt in $(seq 40); do
+    import -window root "$work/options.png"
+    big_share=$(planet_share "$work/options.png" 400x300+0+0)
+    small_share=$(planet_share "$work/options.png" 400x300+500+0)
+    if awk -v b="$big_share" -v s="$small_share" 'BEGIN { exit !(b > 0.01 && b > 3 * s) }'; then
+      agreeing=$((agreeing + 1))
+      [ "$agreeing" -eq 3 ] && break
+    else
+      agreeing=0
+    fi
+    sleep 0.3
+  done
+  [ "$agreeing" -eq 3 ] || fail "the planet at --scale 11 is not larger: $big_share against $small_share"
+
+  # Stopped by a signal, the shell ends its ride and then dies by that signal.
+  kill -TERM "$big_shell"
+  kill -HUP "$small_shell"
+  ended_within "$big_shell" 30 || fail "SIGTERM did not end the ride"
+  [ "$ended_status" -eq 143 ] || fail "after SIGTERM the shell ended with status $ended_status"
+  ended_within "$small_shell" 30 || fail "SIGHUP did not end the ride"
+  [ "$ended_status" -eq 129 ] || fail "after SIGHUP the shell ended with status $ended_status"
+  all_tavrolin_ended_within 20 || fail "left running: $(live_tavrolin_processes)"
+  cmp -s "$work/settings.before" "$workfolder/Tavrolin.ini" || fail "the ride options changed the settings file"
+}
+
 run_from_start_to_end
 no_arguments_run_leaves_the_pointer_alone_and_ends_with_the_engine
-echo "shell run: 2 passed"
+ride_options_change_that_ride_only
+echo "shell run: 3 passed"
