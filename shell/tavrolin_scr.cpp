@@ -46,7 +46,7 @@ int main(int argc, char** argv)
     Ending ending = Ending::Quietly;
     const std::unique_ptr<QWidget> window =
         hosted.kind == HostedRequest::Kind::None ? Main(commandText, ending) : MainHosted(hosted, status);
-    if (ending == Ending::MissingEngine)
+    if (ending == Ending::MissingEngine || ending == Ending::NoLockFolder)
         return 1;
     // A typo must not pass for a mode that does nothing.
     if (ending == Ending::NoMode && kind == CommandKind::Unknown) {
