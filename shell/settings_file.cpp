@@ -46,10 +46,10 @@ std::string GetIniString(std::string_view section, std::string_view key, const s
     return value;
 }
 
-void PutIniString(std::string_view section, std::string_view key, std::string_view value,
+bool PutIniString(std::string_view section, std::string_view key, std::string_view value,
                   const std::filesystem::path& file)
 {
-    WritePrivateProfileStringA(section, key, value, file);
+    return WritePrivateProfileStringA(section, key, value, file);
 }
 
 void LoadSettings()

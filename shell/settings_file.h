@@ -19,8 +19,9 @@ std::filesystem::path SettingsFilePath();
 // key is missing.
 std::string GetIniString(std::string_view section, std::string_view key, const std::filesystem::path& file);
 
-// Writes the key (an empty value keeps the key with nothing after "="); a failed write is ignored.
-void PutIniString(std::string_view section, std::string_view key, std::string_view value,
+// Writes the key (an empty value keeps the key with nothing after "="). False, with errno saying
+// why, when it could not be written.
+bool PutIniString(std::string_view section, std::string_view key, std::string_view value,
                   const std::filesystem::path& file);
 
 // Fills ShellSettings from the settings file. A value that is not a number, or that does not fit
