@@ -35,7 +35,7 @@ void readWholeNumber(std::string_view text, int offset, std::int16_t& field)
 
 std::filesystem::path SettingsFilePath()
 {
-    return WorkFolderPath() / SettingsFileName;
+    return WorkFilePath(SettingsFileName);
 }
 
 std::string GetIniString(std::string_view section, std::string_view key, const std::filesystem::path& file)

@@ -12,7 +12,7 @@ inline constexpr std::string_view BgmKindKey = "BGM\x8B\xE6\x95\xAA";       // B
 inline constexpr std::string_view BgmRepeatKey = "BGM\xD8\xCB\xDF\xB0\xC4"; // BGMﾘﾋﾟｰﾄ
 inline constexpr std::string_view BgmFileKey = "BGM\xCC\xA7\xB2\xD9";       // BGMﾌｧｲﾙ
 
-// The settings file's path inside the work folder.
+// The settings file's path inside the work folder; empty when that folder is not private.
 std::filesystem::path SettingsFilePath();
 
 // The key's value, at most 255 bytes and cut at a NUL byte; empty text when the file, section or

@@ -319,6 +319,11 @@ bool WritePrivateProfileStringA(std::string_view section, std::string_view key,
         return false;
     }
 
+    // An empty name would put the temporary file in the current folder.
+    if (file.empty()) {
+        errno = ENOENT;
+        return false;
+    }
     errno = 0;
     const Descriptor source(OpenRegularFile(file));
     struct stat status {};

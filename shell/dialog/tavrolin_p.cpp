@@ -341,16 +341,20 @@ void Tavrolin_P::Cmd_SetClick()
         {BgmRepeatKey, std::to_string(settings.BgmRepeat)},
         {BgmFileKey, settings.BgmFile},
     };
+    // Without a private work folder there is nowhere the settings may go.
+    int failure = file.empty() ? EPERM : 0;
     for (const auto& [key, value] : entries) {
-        if (!PutIniString(SettingsSection, key, value, file)) {
-            // The dialog stays open with the changes, so nothing is lost without a word.
-            const QString reason = QString::fromLocal8Bit(std::strerror(errno));
-            QMessageBox message(QMessageBox::Warning, QStringLiteral("Tavrolin"),
-                                QCoreApplication::translate("Tavrolin_P", "設定を保存できませんでした。\n%1").arg(reason),
-                                QMessageBox::Ok, this);
-            message.exec();
-            return;
-        }
+        if (failure == 0 && !PutIniString(SettingsSection, key, value, file))
+            failure = errno;
+    }
+    if (failure != 0) {
+        // The dialog stays open with the changes, so nothing is lost without a word.
+        const QString reason = QString::fromLocal8Bit(std::strerror(failure));
+        QMessageBox message(QMessageBox::Warning, QStringLiteral("Tavrolin"),
+                            QCoreApplication::translate("Tavrolin_P", "設定を保存できませんでした。\n%1").arg(reason),
+                            QMessageBox::Ok, this);
+        message.exec();
+        return;
     }
     accept();
 }

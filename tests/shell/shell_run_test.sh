@@ -79,6 +79,24 @@ no_arguments_run_leaves_the_pointer_alone_and_ends_with_the_engine() {
   [ -z "$(pointer_requests)" ] || fail "pointer requests without arguments: '$(pointer_requests)'"
 }
 
+a_work_folder_others_can_write_is_left_alone() {
+  # Made by another account first, open to all, holding settings of its choosing.
+  local shared=$work/shared
+  mkdir -p "$shared/nerevo_temp"
+  printf '[Section]\r\nScale=1\r\n' >"$shared/nerevo_temp/Tavrolin.ini"
+  chmod 777 "$shared/nerevo_temp"
+  chown -R nobody "$shared/nerevo_temp"
+  XDG_CONFIG_HOME=$shared start_shell
+  local engine
+  engine=$(wait_for_window Tavrolin_VC 100) || fail "no ride beside a shared work folder"
+  [ "$(find "$shared/nerevo_temp" -type f | wc -l)" -eq 1 ] || fail "the shell wrote into a shared work folder"
+  [ -z "$(find "$shared/nerevo_temp" -newer "$shared/nerevo_temp/Tavrolin.ini" -type f)" ] \
+    || fail "the shell changed the shared settings"
+  xdotool windowkill "$engine"
+  ended_within "$shell_pid" 20 || fail "the shell did not end with its engine"
+}
+
 run_from_start_to_end
 no_arguments_run_leaves_the_pointer_alone_and_ends_with_the_engine
-echo "shell run: 2 passed"
+a_work_folder_others_can_write_is_left_alone
+echo "shell run: 3 passed"

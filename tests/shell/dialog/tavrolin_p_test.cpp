@@ -372,6 +372,15 @@ TEST_F(DialogTest, AFailedSaveSaysWhyAndKeepsTheDialogOpenWithTheChanges)
     EXPECT_EQ(answerer.text, QStringLiteral("設定を保存できませんでした。\n") + QString::fromLocal8Bit(std::strerror(EISDIR)));
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_TRUE(std::filesystem::is_directory(SettingsFilePath()));
+    std::filesystem::remove(SettingsFilePath());
+
+    // A work folder others can write is no place for the settings.
+    std::filesystem::permissions(WorkFolderPath(), std::filesystem::perms::all);
+    MessageAnswerer refusal;
+    emit dialog.Cmd_Set->Click();
+    EXPECT_EQ(refusal.text, QStringLiteral("設定を保存できませんでした。\n") + QString::fromLocal8Bit(std::strerror(EPERM)));
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(std::filesystem::is_empty(WorkFolderPath()));
 }
 
 TEST_F(DialogTest, BannerPlaysLeftThenRightThenRestsForOneTick)
