@@ -1,6 +1,7 @@
 #include "command_line.h"
 #include "entry.h"
 #include "lifetime/hosted_request.h"
+#include "lifetime/session_bus.h"
 #include "lifetime/signal_watch.h"
 #include "platform/files/standard_descriptors.h"
 #include "platform/x11/display_available.h"
@@ -34,6 +35,7 @@ int main(int argc, char** argv)
     // Finding windows by title and reparenting into a foreign window exist only on X11, so the
     // shell runs there even on a Wayland desktop (through XWayland).
     qputenv("QT_QPA_PLATFORM", "xcb");
+    StartNoSessionBus();
     QApplication application(argc, argv);
     QApplication::setApplicationName("Tavrolin");
 

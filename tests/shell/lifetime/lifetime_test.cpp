@@ -2,6 +2,7 @@
 #include "shell/lifetime/engine_process.h"
 #include "shell/lifetime/instance_lock.h"
 #include "shell/lifetime/lock_folder.h"
+#include "shell/lifetime/session_bus.h"
 #include "shell/lifetime/signal_watch.h"
 
 #include "tests/support/temporary_folder.h"
@@ -207,6 +208,25 @@ TEST(InstanceLock, AWaylandDisplayIsNamedByItsSocket)
     EXPECT_EQ(InstanceLock::WaylandDisplayName(nullptr, "/run/user/5"), "/run/user/5/wayland-0");
     EXPECT_EQ(InstanceLock::WaylandDisplayName("wayland-1", "/run/user/5/"), "/run/user/5/wayland-1");
     EXPECT_EQ(InstanceLock::WaylandDisplayName("/tmp/sock", "/run/user/5"), "/tmp/sock");
+}
+
+TEST(SessionBus, TheUsersBusIsKeptAndNoneIsStartedWhereThereIsNone)
+{
+    TemporaryFolder runtime;
+    EXPECT_EQ(SessionBusAddress("unix:path=/elsewhere", runtime.path().c_str()), "");
+    const std::string nowhere = SessionBusAddress(nullptr, runtime.path().c_str());
+    EXPECT_FALSE(nowhere.empty());
+    EXPECT_EQ(nowhere.find("autolaunch"), std::string::npos);
+    EXPECT_EQ(SessionBusAddress("", nullptr), nowhere);
+
+    const int bus = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address {};
+    address.sun_family = AF_UNIX;
+    const std::string path = (runtime.path() / "bus").string();
+    path.copy(address.sun_path, sizeof address.sun_path - 1);
+    ASSERT_EQ(bind(bus, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    EXPECT_EQ(SessionBusAddress(nullptr, runtime.path().c_str()), "");
+    close(bus);
 }
 
 namespace {
