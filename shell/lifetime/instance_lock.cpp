@@ -2,7 +2,6 @@
 
 #include "lock_folder.h"
 
-#include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
 #include <optional>
@@ -60,7 +59,7 @@ InstanceLock::~InstanceLock()
     if (m_descriptor < 0)
         return;
     // No stale process id for the next reader.
-    (void)ftruncate(m_descriptor, 0);
+    (void)!ftruncate(m_descriptor, 0);
     close(m_descriptor);
 }
 
