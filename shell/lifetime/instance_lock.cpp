@@ -67,10 +67,12 @@ std::string InstanceLock::DisplayName(const char* display)
 {
     std::string name = display ? display : "";
     const std::string socketPrefix = "/tmp/.X11-unix/X";
-    if (name.rfind(socketPrefix, 0) == 0)
-        name.replace(0, socketPrefix.size(), ":");
-    else if (!name.empty() && name.front() == '/')
+    if (name.rfind(socketPrefix, 0) == 0) {
+        name.erase(0, socketPrefix.size());
+        name.insert(name.begin(), ':');
+    } else if (!name.empty() && name.front() == '/') {
         return name;
+    }
     std::string protocol;
     if (const std::size_t slash = name.find('/'); slash != std::string::npos) {
         protocol = name.substr(0, slash);
