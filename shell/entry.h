@@ -20,7 +20,7 @@ std::unique_ptr<QWidget> Main(const std::string& commandText, Ending& ending);
 struct HostedRequest;
 std::unique_ptr<QWidget> MainHosted(const HostedRequest& request, int& status);
 
-// The text of the one message the shell ever shows.
+// The text of the message shown when the engine is missing.
 inline constexpr const char* MissingEngineMessage = "Tavrolin.dll が同じﾌｫﾙﾀﾞに見つかりません！";
 
 // Shows that message in a box titled "Tavrolin" with one OK button; returns when it is closed.
