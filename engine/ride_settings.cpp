@@ -13,7 +13,7 @@
 
 std::string workFilePath(const char* name)
 {
-    return (WorkFolderPath() / name).string();
+    return WorkFilePath(name).string();
 }
 
 void formatTrackMessage(const Track& track, char* buffer, std::size_t size)

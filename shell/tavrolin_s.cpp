@@ -91,9 +91,12 @@ void Tavrolin_S::Load()
 {
     Timer3.start();
 
-    const std::filesystem::path folder = WorkFolderPath();
-    SavePicture(Pic(1), folder / CharacterSheetFileName);
-    SavePicture(Pic(2), folder / SpherePictureFileName);
+    // Pictures go nowhere but a private work folder; without one the engine rides without them.
+    if (WorkFolderIsPrivate()) {
+        const std::filesystem::path folder = WorkFolderPath();
+        SavePicture(Pic(1), folder / CharacterSheetFileName);
+        SavePicture(Pic(2), folder / SpherePictureFileName);
+    }
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
 
     const std::vector<Monitor> monitors = m_hostWindow == 0 ? Monitors() : std::vector<Monitor>{};

@@ -1,6 +1,7 @@
 #include "command_line.h"
 #include "entry.h"
 #include "lifetime/hosted_request.h"
+#include "lifetime/session_bus.h"
 #include "lifetime/signal_watch.h"
 #include "platform/files/end_by_signal.h"
 #include "platform/files/standard_descriptors.h"
@@ -23,6 +24,7 @@ int runApplication(int argc, char** argv, const std::string& commandText, Comman
     // Finding windows by title and reparenting into a foreign window exist only on X11, so the
     // shell runs there even on a Wayland desktop (through XWayland).
     qputenv("QT_QPA_PLATFORM", "xcb");
+    StartNoSessionBus();
     QApplication application(argc, argv);
     QApplication::setApplicationName("Tavrolin");
     InstallTranslation(application, UserLanguageFromEnvironment());
@@ -40,7 +42,7 @@ int runApplication(int argc, char** argv, const std::string& commandText, Comman
     Ending ending = Ending::Quietly;
     const std::unique_ptr<QWidget> window =
         hosted.kind == HostedRequest::Kind::None ? Main(commandText, ending) : MainHosted(hosted, status);
-    if (ending == Ending::MissingEngine)
+    if (ending == Ending::MissingEngine || ending == Ending::NoLockFolder)
         return 1;
     // A typo must not pass for a mode that does nothing.
     if (ending == Ending::NoMode && kind == CommandKind::Unknown) {

@@ -15,6 +15,7 @@
 #include <GL/freeglut.h>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -266,6 +267,14 @@ TEST_F(EngineDrawingTest, RideStartsFromItsFilesAndShowsTheRibbon)
     ASSERT_TRUE(initEngine());
     EXPECT_FLOAT_EQ(rideParams.scaleFactor, 3.4f);
     EXPECT_FLOAT_EQ(rideParams.speedFactor, 1.6f);
+    // A work folder others can write could hold anyone's settings: the ride keeps to its defaults.
+    chmod(WorkFolderPath().c_str(), 0777);
+    loadRideSettings();
+    EXPECT_FLOAT_EQ(rideParams.scaleFactor, 1.0f);
+    EXPECT_FLOAT_EQ(rideParams.speedFactor, 1.0f);
+    chmod(WorkFolderPath().c_str(), 0700);
+    loadRideSettings();
+    EXPECT_FLOAT_EQ(rideParams.scaleFactor, 3.4f);
     // Font and sphere pictures are missing: their places hold 0, the patterns are real.
     ASSERT_EQ(textureTable.count, 4);
     EXPECT_EQ(textureTable.names[0], 0u);

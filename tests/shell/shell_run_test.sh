@@ -2,6 +2,28 @@
 # A screensaver run of the real shell and engine from start to end.
 source "$(dirname "$0")/e2e_common.sh"
 run_on_virtual_display "$@"
+# As under xautolock or xss-lock started from .xinitrc: no session bus is known.
+unset DBUS_SESSION_BUS_ADDRESS
+
+# Live session bus processes of this display that were not there when the script began. The
+# first Qt program of a display to autolaunch a bus hands it on to every later one, so any shell
+# of this script may have started it; the helper windows never do.
+session_buses() {
+  local pid number=${DISPLAY#:}
+  number=${number%.*}
+  for pid in $(pgrep -x 'dbus-(daemon|launch)' || true); do
+    [ "$(ps -o stat= -p "$pid" 2>/dev/null | cut -c1)" = Z ] && continue
+    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxE "DISPLAY=(unix)?:$number(\.[0-9]+)?" && echo "$pid"
+  done
+  return 0
+}
+buses_before=" $(session_buses | tr '\n' ' ') "
+session_buses_left() {
+  local pid
+  for pid in $(session_buses); do
+    [[ "$buses_before" == *" $pid "* ]] || echo "$pid"
+  done
+}
 
 pixel_bytes_all_zero() {
   [ "$(tail -c +55 "$1" | tr -d '\000' | wc -c)" -eq 0 ]
@@ -65,6 +87,7 @@ run_from_start_to_end() {
 
   kill "$area_pid"
   ended_within "$preview" 30 || fail "the other instance's preview outlived its area"
+  [ -z "$(session_buses_left)" ] || fail "a session bus outlived the shell: $(session_buses_left)"
 }
 
 no_arguments_run_leaves_the_pointer_alone_and_ends_with_the_engine() {
@@ -143,7 +166,23 @@ ride_options_change_that_ride_only() {
   cmp -s "$work/settings.before" "$workfolder/Tavrolin.ini" || fail "the ride options changed the settings file"
 }
 
+a_work_folder_others_can_write_is_left_alone() {
+  # Made by another account first, open to all, holding settings of its choosing.
+  local shared=$work/shared
+  mkdir -p "$shared/nerevo_temp"
+  printf '[Section]\r\nScale=1\r\n' >"$shared/nerevo_temp/Tavrolin.ini"
+  chmod 777 "$shared/nerevo_temp"
+  chown -R nobody "$shared/nerevo_temp"
+  XDG_CONFIG_HOME=$shared start_shell
+  local engine
+  engine=$(wait_for_window Tavrolin_VC 100) || fail "no ride beside a shared work folder"
+  [ "$(find "$shared/nerevo_temp" -type f | wc -l)" -eq 1 ] || fail "the shell wrote into a shared work folder"
+  xdotool windowkill "$engine"
+  ended_within "$shell_pid" 20 || fail "the shell did not end with its engine"
+}
+
 run_from_start_to_end
 no_arguments_run_leaves_the_pointer_alone_and_ends_with_the_engine
 ride_options_change_that_ride_only
-echo "shell run: 3 passed"
+a_work_folder_others_can_write_is_left_alone
+echo "shell run: 4 passed"
