@@ -2,7 +2,7 @@
 // must do (depth clear, the trails' dimming of the previous frame, swap), paced by the
 // compositor. Ends on Esc, SIGTERM or SIGINT, or after --frames N frames; prints its frame rate
 // and CPU time per frame.
-#include "platform/wayland/wayland_ride.h"
+#include "platform/wayland/wayland_window_system.h"
 
 #include <GL/gl.h>
 #include <chrono>
@@ -106,5 +106,5 @@ int main(int argc, char** argv)
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGINT, &action, nullptr);
     const RideHooks hooks{start, resize, frame, key, stopRequested, backBufferKept, release};
-    return RunWaylandRide(options, hooks);
+    return RunWaylandWindowSystem(options, hooks);
 }

@@ -1,13 +1,7 @@
 #pragma once
 
-#include "platform/wayland/ride_hooks.h"
-#include "platform/wayland/wayland_ride_options.h"
-
-// Exit statuses of a Wayland ride besides 0 (ended by its key or a stop request).
-constexpr int WaylandRideFailed = 1;      // no compositor, or it went away: one line on stderr
-constexpr int WaylandRideOutputGone = 3;  // its output was removed or its surface closed
-
-// Connects to WAYLAND_DISPLAY, shows the ride on one output and runs frames as the compositor
-// asks for them until the ride ends; returns the exit status. Sleeps in poll() on the display
-// while no frame is wanted, waking at least every 100 ms for stop requests.
-int RunWaylandRide(const WaylandRideOptions& options, const RideHooks& hooks);
+// The engine's ride on a Wayland compositor, from the engine's options: one output, frames as
+// the compositor asks for them. Returns the exit status: 0 when the ride ended (its key, a stop
+// request, the shell gone), 3 when its output went away or the compositor closed its surface,
+// 1 when there is no compositor or it went away (one line on stderr).
+int RunWaylandRide(int argc, char** argv);
