@@ -32,7 +32,7 @@ start_ride() {
   ride=$!
 }
 
-# The engine's exit status, once it has ended.
+# The exit status of engine $1, which has ended (a command substitution cannot wait for it).
 status_of() { local status=0; wait "$1" || status=$?; echo "$status"; }
 
 # CPU time (clock ticks) process $1 has used so far.
@@ -113,6 +113,24 @@ a_hidden_window_rests_and_a_closed_one_ends() {
   [ "$(status_of "$ride")" = 3 ] || fail "closed window: exit status not 3"
 }
 
+# Buffers at the output's pixels: an output at scale 2 gets 1280×720 buffers for its 640×360.
+# The buffers are Mesa's (software rendering here), seen in the client's protocol log.
+a_scaled_output_gets_full_pixels() {
+  swaymsg output HEADLESS-2 scale 2 >/dev/null
+  local log=$work/swaps-scaled
+  WAYLAND_DEBUG=client start_ride "$log" --output HEADLESS-2 --background
+  for _ in $(seq 300); do [ "$(swaps "$log")" -ge 5 ] && break; sleep 0.1; done
+  [ "$(swaps "$log")" -ge 5 ] || fail "no frames on the scaled output"
+  kill -TERM "$ride"
+  ended_within "$ride" 10 || fail "SIGTERM did not end the background ride within 1 s"
+  [ "$(status_of "$ride")" = 0 ] || fail "SIGTERM on the background: exit status not 0"
+  grep -q 'zwlr_layer_surface_v1@[0-9]*\.configure([0-9]*, 640, 360)' "$work/stderr" || fail "not configured 640x360"
+  grep -q 'wl_surface@[0-9]*\.set_buffer_scale(2)' "$work/stderr" || fail "buffer scale not 2"
+  grep -Eq '(create_buffer|create_immed)\(.*, 1280, 720,' "$work/stderr" || fail "buffers not 1280x720"
+  ! grep -Eq '(create_buffer|create_immed)\(.*, 640, 360,' "$work/stderr" || fail "buffers at the output's logical size"
+  swaymsg output HEADLESS-2 scale 1 >/dev/null
+}
+
 bad_outputs_and_a_lost_compositor() {
   start_ride "$work/swaps-none" --output NO-SUCH-OUTPUT
   ended_within "$ride" 50 || fail "an unknown output did not end the engine"
@@ -154,8 +172,9 @@ unset DISPLAY
 start_sway "$work/sway" 1280x720 2
 a_layer_over_everything_ended_by_its_keys
 a_hidden_window_rests_and_a_closed_one_ends
+a_scaled_output_gets_full_pixels
 bad_outputs_and_a_lost_compositor
 start_weston "$work/weston" 1280x720
 full_screen_without_the_layer_shell
 stop_compositor
-echo "engine wayland: 4 passed, 0 failed"
+echo "engine wayland: 5 passed, 0 failed"
