@@ -82,7 +82,8 @@ a_hidden_window_rests_and_a_closed_one_ends() {
   start_ride "$log" --fullscreen-window
   for _ in $(seq 300); do [ "$(swaps "$log")" -ge 30 ] && break; sleep 0.1; done
   [ "$(swaps "$log")" -ge 30 ] || fail "the full-screen window did not start drawing"
-  swaymsg -t get_tree | grep -q '"name": "Tavrolin_VC"' || fail "no window titled Tavrolin_VC"
+  # Read whole: grep -q would leave swaymsg writing into a closed pipe.
+  [ "$(swaymsg -t get_tree | grep -c '"name": "Tavrolin_VC"')" = 1 ] || fail "no window titled Tavrolin_VC"
   swaymsg '[app_id="tavrolin"] move container to workspace 9' >/dev/null
   # A frame already asked for may still come: wait until half a second passes without one.
   local last=-1 still=0
