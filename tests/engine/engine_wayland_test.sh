@@ -164,8 +164,9 @@ full_screen_without_the_layer_shell() {
   grep -q 'xdg_toplevel@[0-9]*\.set_app_id("tavrolin")' "$work/stderr" || fail "window's app id not tavrolin"
   grep -q 'xdg_toplevel@[0-9]*\.set_fullscreen(nil)' "$work/stderr" || fail "window not asked to be full screen"
   grep -q 'xdg_toplevel@[0-9]*\.configure(1280, 720, ' "$work/stderr" || fail "weston did not make it 1280x720"
+  # No bound is set for this one: a generous one, for a busy machine.
   kill -TERM "$ride"
-  ended_within "$ride" 10 || fail "SIGTERM did not end the ride within 1 s"
+  ended_within "$ride" 30 || fail "SIGTERM did not end the ride within 3 s"
   [ "$(status_of "$ride")" = 0 ] || fail "SIGTERM: exit status not 0"
 }
 
