@@ -155,6 +155,20 @@ bad_outputs_and_a_lost_compositor() {
 
 # weston's headless back end has no keyboard, virtual or not: Esc is left to the sway cases, and
 # the window is checked in the client's own protocol log.
+# sway 1.7's headless outputs can be neither unplugged nor disabled: a stand-in compositor (the
+# only fake here) takes the output away once the ride asks for its layer surface.
+an_output_that_goes_away() {
+  local runtime=$work/vanishing
+  mkdir -m 0700 "$runtime"
+  XDG_RUNTIME_DIR=$runtime "$bin/tavrolin_vanishing_output" vanishing-0 & local server=$!
+  for _ in $(seq 100); do [ -S "$runtime/vanishing-0" ] && break; sleep 0.05; done
+  XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=vanishing-0 start_ride "$work/swaps-vanishing" --output FAKE-1
+  ended_within "$ride" 50 || { kill "$server"; fail "the ride went on after its output went away"; }
+  kill "$server"
+  [ "$(status_of "$ride")" = 3 ] || fail "output gone: exit status not 3"
+  [ ! -s "$work/stderr" ] || fail "output gone: stderr $(cat "$work/stderr")"
+}
+
 full_screen_without_the_layer_shell() {
   local log=$work/swaps-weston
   WAYLAND_DEBUG=client start_ride "$log"
@@ -176,7 +190,8 @@ a_layer_over_everything_ended_by_its_keys
 a_hidden_window_rests_and_a_closed_one_ends
 a_scaled_output_gets_full_pixels
 bad_outputs_and_a_lost_compositor
+an_output_that_goes_away
 start_weston "$work/weston" 1280x720
 full_screen_without_the_layer_shell
 stop_compositor
-echo "engine wayland: 5 passed, 0 failed"
+echo "engine wayland: 6 passed, 0 failed"
