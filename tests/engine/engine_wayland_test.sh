@@ -156,17 +156,21 @@ bad_outputs_and_a_lost_compositor() {
 # weston's headless back end has no keyboard, virtual or not: Esc is left to the sway cases, and
 # the window is checked in the client's own protocol log.
 # sway 1.7's headless outputs can be neither unplugged nor disabled: a stand-in compositor (the
-# only fake here) takes the output away once the ride asks for its layer surface.
+# only fake here) takes the output away, or closes the layer surface, once the ride asks for it.
 an_output_that_goes_away() {
-  local runtime=$work/vanishing
+  local runtime=$work/vanishing how
   mkdir -m 0700 "$runtime"
-  XDG_RUNTIME_DIR=$runtime "$bin/tavrolin_vanishing_output" vanishing-0 & local server=$!
-  for _ in $(seq 100); do [ -S "$runtime/vanishing-0" ] && break; sleep 0.05; done
-  XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=vanishing-0 start_ride "$work/swaps-vanishing" --output FAKE-1
-  ended_within "$ride" 50 || { kill "$server"; fail "the ride went on after its output went away"; }
-  kill "$server"
-  [ "$(status_of "$ride")" = 3 ] || fail "output gone: exit status not 3"
-  [ ! -s "$work/stderr" ] || fail "output gone: stderr $(cat "$work/stderr")"
+  for how in "" --close; do
+    XDG_RUNTIME_DIR=$runtime "$bin/tavrolin_vanishing_output" vanishing-0 $how & local server=$!
+    for _ in $(seq 100); do [ -S "$runtime/vanishing-0" ] && break; sleep 0.05; done
+    XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=vanishing-0 start_ride "$work/swaps-vanishing" --output FAKE-1
+    ended_within "$ride" 50 || { kill "$server"; fail "the ride went on after its output went away ($how)"; }
+    kill "$server"
+    wait "$server" || true
+    rm -f "$runtime"/vanishing-0*
+    [ "$(status_of "$ride")" = 3 ] || fail "output gone ($how): exit status not 3"
+    [ ! -s "$work/stderr" ] || fail "output gone ($how): stderr $(cat "$work/stderr")"
+  done
 }
 
 full_screen_without_the_layer_shell() {

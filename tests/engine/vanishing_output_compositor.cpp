@@ -2,8 +2,9 @@
 // output that goes away under a ride (sway 1.7's headless outputs can be neither unplugged nor
 // disabled). It offers wl_compositor, wl_shm, the layer shell and one output, "FAKE-1"; every
 // request is taken and ignored, and once a layer surface is asked for, the output's global is
-// removed, as a compositor does when a monitor is unplugged.
-//   tavrolin_vanishing_output SOCKET_NAME   (in XDG_RUNTIME_DIR)
+// removed, as a compositor does when a monitor is unplugged; with --close, the layer surface is
+// closed instead.
+//   tavrolin_vanishing_output SOCKET_NAME [--close]   (the socket in XDG_RUNTIME_DIR)
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -16,6 +17,9 @@ namespace {
 
 wl_display* display = nullptr;
 wl_global* outputGlobal = nullptr;
+bool closeSurface = false;
+// zwlr_layer_surface_v1's second event.
+constexpr std::uint32_t layerSurfaceClosed = 1;
 const char* const implementation = "every request through the dispatcher";
 
 void removeOutput(void*)
@@ -33,18 +37,21 @@ wl_resource* makeResource(wl_client* client, const wl_interface* interface, int 
 int dispatch(const void*, void* target, std::uint32_t, const wl_message* message, wl_argument* arguments)
 {
     auto* resource = static_cast<wl_resource*>(target);
+    wl_resource* made = nullptr;
     int index = 0;
     for (const char* type = message->signature; *type != '\0'; ++type) {
         if (*type == '?' || (*type >= '0' && *type <= '9'))
             continue;
         if (*type == 'n' && message->types[index] != nullptr)
-            makeResource(wl_resource_get_client(resource), message->types[index], wl_resource_get_version(resource),
-                         arguments[index].n);
+            made = makeResource(wl_resource_get_client(resource), message->types[index],
+                                wl_resource_get_version(resource), arguments[index].n);
         if (*type == 'h')
             close(arguments[index].h);
         ++index;
     }
-    if (std::strcmp(message->name, "get_layer_surface") == 0)
+    if (std::strcmp(message->name, "get_layer_surface") == 0 && closeSurface && made != nullptr)
+        wl_resource_post_event(made, layerSurfaceClosed);
+    else if (std::strcmp(message->name, "get_layer_surface") == 0)
         wl_event_loop_add_idle(wl_display_get_event_loop(display), removeOutput, nullptr);
     if (std::strcmp(message->name, "destroy") == 0 || std::strcmp(message->name, "release") == 0)
         wl_resource_destroy(resource);
@@ -95,8 +102,9 @@ void bindOutput(wl_client* client, void*, std::uint32_t version, std::uint32_t i
 
 int main(int argc, char** argv)
 {
-    if (argc != 2)
+    if (argc < 2 || argc > 3)
         return 2;
+    closeSurface = argc == 3 && std::strcmp(argv[2], "--close") == 0;
     display = wl_display_create();
     if (display == nullptr || wl_display_add_socket(display, argv[1]) != 0) {
         std::fprintf(stderr, "tavrolin_vanishing_output: no socket %s\n", argv[1]);
