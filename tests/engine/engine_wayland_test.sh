@@ -156,7 +156,7 @@ bad_outputs_and_a_lost_compositor() {
 # weston's headless back end has no keyboard, virtual or not: Esc is left to the sway cases, and
 # the window is checked in the client's own protocol log.
 # sway 1.7's headless outputs can be neither unplugged nor disabled: a stand-in compositor (the
-# only fake here) takes the output away, or closes the layer surface, once the ride asks for it.
+# only fake here, also standing in for a pointer below) takes the output away, or closes the layer surface, once the ride asks for it.
 an_output_that_goes_away() {
   local runtime=$work/vanishing how
   mkdir -m 0700 "$runtime"

@@ -1,6 +1,6 @@
-// A stand-in Wayland compositor for the one case the real headless ones here cannot play: an
-// output that goes away under a ride (sway 1.7's headless outputs can be neither unplugged nor
-// disabled). It offers wl_compositor, wl_shm, the layer shell and one output, "FAKE-1"; every
+// A stand-in Wayland compositor for what the real headless ones here cannot play: an output that
+// goes away under a ride (sway 1.7's headless outputs can be neither unplugged nor disabled) and
+// a pointer (they have none). It offers wl_compositor, wl_shm, the layer shell and one output, "FAKE-1"; every
 // request is taken and ignored, and once a layer surface is asked for, the output's global is
 // removed, as a compositor does when a monitor is unplugged; with --close, the layer surface is
 // closed instead. With --pointer the output stays: the layer surface is configured at 1280×720,
