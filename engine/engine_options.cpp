@@ -64,6 +64,14 @@ EngineOptions parseEngineOptions(int argc, const char* const* argv)
             options.wayland = true;
         } else if (std::strcmp(word, "--x11") == 0) {
             options.x11 = true;
+        } else if (std::strcmp(word, "--background") == 0) {
+            options.background = true;
+        } else if (std::strcmp(word, "--fullscreen-window") == 0) {
+            options.fullscreenWindow = true;
+        } else if (std::strcmp(word, "--output") == 0) {
+            if (value != nullptr && *value != '\0' && *value != '-')
+                options.outputName = value;
+            i += value != nullptr;
         } else if (std::strcmp(word, "--window-id") == 0) {
             if (const auto window = NativeWindowFromText(value ? value : ""))
                 options.hostWindow = *window;

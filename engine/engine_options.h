@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 // What the shell hands the engine on its command line. Every other word is left alone (GLUT
 // takes its own), so an engine started by hand with no words rides full screen as always.
 struct EngineOptions {
@@ -24,6 +26,12 @@ struct EngineOptions {
     // file's.
     int scaleLevel = 0;
     int speedLevel = 0;
+    // On Wayland only. --output NAME: ride on the output of that name (empty: the compositor
+    // chooses). --background: on the background layer, taking no input. --fullscreen-window: a
+    // full-screen window even where the compositor offers layers.
+    std::string outputName;
+    bool background = false;
+    bool fullscreenWindow = false;
 };
 
 // Reads the options from argv; a malformed or missing value leaves that option at its default.

@@ -2,19 +2,19 @@
 #include "engine/engine_usage.h"
 #include "platform/files/standard_descriptors.h"
 #include "platform/glut/glut_callbacks.h"
+#include "platform/wayland/wayland_ride.h"
 
 #include <cstdlib>
 
 namespace {
 
-// The one place the window system is chosen. Until a Wayland one is built, Wayland sessions ride
-// through XWayland like every other.
+// The one place the window system is chosen.
 int runRide(int argc, char** argv)
 {
     const bool wayland = choosesWayland(engineOptions, std::getenv("WAYLAND_DISPLAY"), std::getenv("DISPLAY"),
                                         std::getenv("XDG_SESSION_TYPE"));
     if (wayland)
-        return RunGlutRide(argc, argv);
+        return RunWaylandRide(argc, argv);
     return RunGlutRide(argc, argv);
 }
 
