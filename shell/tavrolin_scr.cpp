@@ -3,8 +3,11 @@
 #include "lifetime/hosted_request.h"
 #include "lifetime/signal_watch.h"
 #include "platform/files/standard_descriptors.h"
+#include "platform/files/wayland_socket.h"
 #include "platform/x11/display_available.h"
+#include "session_switches.h"
 #include "usage.h"
+#include "window_system.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -14,26 +17,50 @@ int main(int argc, char** argv)
 {
     // Before anything opens a file or a connection: launchers may have closed 0, 1 and 2.
     OpenStandardDescriptors();
-    // Qt takes its own switches out of argv; the command text is what the caller passed.
-    const std::string commandText = CommandText(argc, argv);
+    // Qt takes its own switches out of argv; the command text is what the caller passed, less the
+    // window-system switches.
+    const SessionSwitches session = ReadSessionSwitches(std::vector<std::string>(argv + 1, argv + argc));
+    std::vector<const char*> screensaverWords{argv[0]};
+    for (const std::string& word : session.rest)
+        screensaverWords.push_back(word.c_str());
+    const std::string commandText = CommandText(static_cast<int>(screensaverWords.size()), screensaverWords.data());
     const CommandKind kind = ClassifyCommand(argc, argv);
     if (kind == CommandKind::Help || kind == CommandKind::Version) {
         std::fputs((kind == CommandKind::Help ? ShellUsage() : VersionLine()).c_str(), stdout);
         return 0;
     }
-    const HostedRequest hosted = ReadHostedRequest(std::vector<std::string>(argv + 1, argv + argc),
-                                                   ModeLetter(commandText), std::getenv("XSCREENSAVER_WINDOW"));
+    if (!session.consistent()) {
+        std::fputs(UnknownCommandLine(CommandText(argc, argv)).c_str(), stderr);
+        return 2;
+    }
+    const HostedRequest hosted = ReadHostedRequest(session.rest, ModeLetter(commandText), std::getenv("XSCREENSAVER_WINDOW"));
     if (hosted.kind == HostedRequest::Kind::Malformed) {
         std::fprintf(stderr, "Tavrolin.scr: %s\n", hosted.problem.c_str());
         return 2;
     }
-    if (!DisplayAvailable()) {
+    // Finding windows by title and reparenting into a foreign window exist only on X11 (through
+    // XWayland on a Wayland desktop).
+    const bool x11Only = session.x11 || hosted.kind != HostedRequest::Kind::None || ModeLetter(commandText) == 'P';
+    SessionEnvironment environment{std::getenv("WAYLAND_DISPLAY"), std::getenv("DISPLAY"),
+                                   std::getenv("XDG_SESSION_TYPE"), true};
+    WindowSystem windowSystem = ChooseWindowSystem(environment, x11Only);
+    if (windowSystem == WindowSystem::Wayland && !WaylandSocketAvailable()) {
+        environment.waylandReachable = false;
+        windowSystem = ChooseWindowSystem(environment, x11Only);
+        if (windowSystem == WindowSystem::Wayland) {
+            std::fprintf(stderr, "Tavrolin.scr: cannot connect to the Wayland display %s\n", environment.waylandDisplay);
+            return 1;
+        }
+    }
+    if (session.background && windowSystem != WindowSystem::Wayland) {
+        std::fprintf(stderr, "Tavrolin.scr: --background needs a Wayland session\n");
+        return 1;
+    }
+    if (windowSystem == WindowSystem::X11 && !DisplayAvailable()) {
         std::fprintf(stderr, "Tavrolin.scr: cannot open the X display\n");
         return 1;
     }
-    // Finding windows by title and reparenting into a foreign window exist only on X11, so the
-    // shell runs there even on a Wayland desktop (through XWayland).
-    qputenv("QT_QPA_PLATFORM", "xcb");
+    qputenv("QT_QPA_PLATFORM", windowSystem == WindowSystem::Wayland ? "wayland" : "xcb");
     QApplication application(argc, argv);
     QApplication::setApplicationName("Tavrolin");
 
@@ -44,8 +71,10 @@ int main(int argc, char** argv)
 
     int status = 0;
     Ending ending = Ending::Quietly;
-    const std::unique_ptr<QWidget> window =
-        hosted.kind == HostedRequest::Kind::None ? Main(commandText, ending) : MainHosted(hosted, status);
+    const std::unique_ptr<QWidget> window = windowSystem == WindowSystem::Wayland
+        ? MainOnWayland(commandText, session, ending, status)
+        : hosted.kind == HostedRequest::Kind::None ? Main(commandText, ending)
+                                                   : MainHosted(hosted, status);
     if (ending == Ending::MissingEngine)
         return 1;
     // A typo must not pass for a mode that does nothing.
