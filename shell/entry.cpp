@@ -20,6 +20,7 @@
 #include <QScreen>
 #include <algorithm>
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -42,6 +43,13 @@ std::unique_ptr<QWidget> ShowPreview(std::int32_t parentHandle)
     return preview;
 }
 
+// Without a private folder no lock can be had: no instance may go on, and that is no success.
+void reportNoLockFolder()
+{
+    std::fprintf(stderr, "Tavrolin.scr: no private folder for locks ($XDG_RUNTIME_DIR or /tmp/tavrolin-%u must be "
+                         "this user's, mode 0700, not a link)\n", static_cast<unsigned>(geteuid()));
+}
+
 }
 
 void ShowMissingEngineMessage()
@@ -56,8 +64,13 @@ std::unique_ptr<QWidget> Main(const std::string& commandText, Ending& ending)
     ending = Ending::Quietly;
     const char letter = ModeLetter(commandText);
     // The marker windows appear only once a start is well under way; the lock closes that gap.
-    if (letter == 'P' ? RunLockHeldElsewhere() : !TakeRunLock())
+    if (letter == 'P' ? RunLockHeldElsewhere() : !TakeRunLock()) {
+        if (!LockFolderAvailable()) {
+            reportNoLockFolder();
+            ending = Ending::NoLockFolder;
+        }
         return nullptr;
+    }
     if (FindWindowA(Tavrolin_S::Caption) != 0 || FindWindowA(Tavrolin_P::Caption) != 0)
         return nullptr;
 
@@ -95,8 +108,13 @@ std::unique_ptr<QWidget> MainOnWayland(const std::string& commandText, const Ses
     status = 0;
     const char letter = ModeLetter(commandText);
     // A wallpaper and a locker's face ride beside a screensaver run and beside each other.
-    if (!session.background && !TakeRunLock())
+    if (!session.background && !TakeRunLock()) {
+        if (!LockFolderAvailable()) {
+            reportNoLockFolder();
+            ending = Ending::NoLockFolder;
+        }
         return nullptr;
+    }
     MakeWorkFolder();
     LoadSettings();
     if (!FileExists(Tavrolin_S::EnginePath().string())) {
@@ -138,8 +156,13 @@ std::unique_ptr<QWidget> MainHosted(const HostedRequest& request, int& status)
 {
     status = 0;
     const NativeWindow window = request.kind == HostedRequest::Kind::RootWindow ? RootWindowHandle() : request.window;
-    if (!TakeHostedLock(window))
+    if (!TakeHostedLock(window)) {
+        if (!LockFolderAvailable()) {
+            reportNoLockFolder();
+            status = 1;
+        }
         return nullptr;
+    }
     if (!GetWindowRect(window)) {
         std::fprintf(stderr, "Tavrolin.scr: there is no window 0x%lx to ride in\n", window);
         status = 1;

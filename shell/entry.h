@@ -4,9 +4,9 @@
 #include <memory>
 #include <string>
 
-// Why the shell opened no window: nothing worth saying, the engine is missing, or the command text
-// named no mode (it ended after the engine check).
-enum class Ending { Quietly, MissingEngine, NoMode };
+// Why the shell opened no window: nothing worth saying, the engine is missing, the command text
+// named no mode (it ended after the engine check), or no lock could be had (said on stderr).
+enum class Ending { Quietly, MissingEngine, NoMode, NoLockFolder };
 
 // The shell's entry procedure, run once the Qt application exists. Refuses to run beside another
 // instance, dispatches on the command text's mode letter and loads the one window of the mode.

@@ -1,6 +1,8 @@
 #include "command_line.h"
 #include "entry.h"
 #include "lifetime/hosted_request.h"
+#include "lifetime/process_locks.h"
+#include "lifetime/ride_stop.h"
 #include "lifetime/signal_watch.h"
 #include "platform/files/standard_descriptors.h"
 #include "platform/files/wayland_socket.h"
@@ -47,10 +49,15 @@ int main(int argc, char** argv)
     if (windowSystem == WindowSystem::Wayland && !WaylandSocketAvailable()) {
         environment.waylandReachable = false;
         windowSystem = ChooseWindowSystem(environment, x11Only);
-        if (windowSystem == WindowSystem::Wayland) {
-            std::fprintf(stderr, "Tavrolin.scr: cannot connect to the Wayland display %s\n", environment.waylandDisplay);
-            return 1;
-        }
+    }
+    if (windowSystem == WindowSystem::Wayland)
+        UseWaylandDisplayLocks();
+    // Needs no display: the ride it ends is found by its lock.
+    if (session.stop)
+        return StopRide();
+    if (windowSystem == WindowSystem::Wayland && !environment.waylandReachable) {
+        std::fprintf(stderr, "Tavrolin.scr: cannot connect to the Wayland display %s\n", environment.waylandDisplay);
+        return 1;
     }
     if (session.background && windowSystem != WindowSystem::Wayland) {
         std::fprintf(stderr, "Tavrolin.scr: --background needs a Wayland session\n");
@@ -60,6 +67,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "Tavrolin.scr: cannot open the X display\n");
         return 1;
     }
+    // As early as can be, so that an idle daemon's --stop right after its start finds the ride.
+    if (!session.background && hosted.kind == HostedRequest::Kind::None
+        && (commandText.empty() || ModeLetter(commandText) == 'S'))
+        TakeRideMark();
     qputenv("QT_QPA_PLATFORM", windowSystem == WindowSystem::Wayland ? "wayland" : "xcb");
     QApplication application(argc, argv);
     QApplication::setApplicationName("Tavrolin");
@@ -75,7 +86,7 @@ int main(int argc, char** argv)
         ? MainOnWayland(commandText, session, ending, status)
         : hosted.kind == HostedRequest::Kind::None ? Main(commandText, ending)
                                                    : MainHosted(hosted, status);
-    if (ending == Ending::MissingEngine)
+    if (ending == Ending::MissingEngine || ending == Ending::NoLockFolder)
         return 1;
     // A typo must not pass for a mode that does nothing.
     if (ending == Ending::NoMode && kind == CommandKind::Unknown) {

@@ -111,11 +111,13 @@ pointer_requests() {
 # The Tavrolin processes of this display that are still alive (zombies waiting for their reaper
 # have ended), as "pid name" lines. Other tests' processes run on other displays.
 live_tavrolin_processes() {
-  local pid
+  local pid number=${DISPLAY#:}
+  number=${number%.*}
   for pid in $(pgrep '^Tavrolin\.(scr|dll)$' || true); do
     [ "$(ps -o stat= -p "$pid" 2>/dev/null | cut -c1)" = Z ] && continue
-    # Managers hand their savers the display with its screen number (":5.0").
-    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxE "DISPLAY=$DISPLAY(\.[0-9]+)?" || continue
+    # Managers hand their savers the display with its screen number (":5.0"); any local spelling counts.
+    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null \
+      | grep -qxE "DISPLAY=(unix)?:$number(\.[0-9]+)?" || continue
     echo "$pid $(ps -o comm= -p "$pid" 2>/dev/null)"
   done
 }

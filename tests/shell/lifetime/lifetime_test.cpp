@@ -1,9 +1,11 @@
 #include "tests/shell/controls/test_application.h"
 #include "shell/lifetime/engine_process.h"
 #include "shell/lifetime/instance_lock.h"
+#include "shell/lifetime/lock_folder.h"
 #include "shell/lifetime/output_rides.h"
 #include "shell/lifetime/signal_watch.h"
 
+#include "tests/support/temporary_folder.h"
 #include "tests/support/wait_until.h"
 
 #include <QSignalSpy>
@@ -12,29 +14,201 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr uid_t OtherUser = 65534;
+
+// Points XDG_RUNTIME_DIR at a fresh private folder for as long as the object lives.
+class PrivateRuntimeFolder {
+public:
+    PrivateRuntimeFolder() { setenv("XDG_RUNTIME_DIR", m_folder.path().c_str(), 1); }
+    ~PrivateRuntimeFolder() { unsetenv("XDG_RUNTIME_DIR"); }
+    const std::filesystem::path& path() const { return m_folder.path(); }
+
+private:
+    TemporaryFolder m_folder;
+};
+
+// Runs `work` in a child process and returns its id; the child ends with status 0 after it.
+template <typename Work>
+pid_t inChild(Work work)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        work();
+        _exit(0);
+    }
+    return child;
+}
+
+bool isPrivateFolder(const std::filesystem::path& folder)
+{
+    struct stat status {};
+    return lstat(folder.c_str(), &status) == 0 && S_ISDIR(status.st_mode) && status.st_uid == geteuid()
+        && (status.st_mode & 0777) == 0700;
+}
+
+}
 
 TEST(InstanceLock, OneHolderPerNameUntilItGoes)
 {
+    PrivateRuntimeFolder runtime;
     auto first = std::make_unique<InstanceLock>("lifetime-test");
     InstanceLock second("lifetime-test");
     InstanceLock other("lifetime-test-other");
+    EXPECT_EQ(second.holder(), 0);
     ASSERT_TRUE(first->take());
     EXPECT_TRUE(first->take());
     EXPECT_FALSE(second.take());
     EXPECT_TRUE(second.heldElsewhere());
+    EXPECT_EQ(second.holder(), getpid());
     EXPECT_TRUE(other.take());
     first.reset();
     EXPECT_FALSE(second.heldElsewhere());
+    EXPECT_EQ(second.holder(), 0);
     EXPECT_FALSE(second.held());
     EXPECT_TRUE(second.take());
 }
 
-TEST(InstanceLock, ScreenNumbersNameOneDisplay)
+TEST(InstanceLock, AKilledHolderIsNamedUntilTheKernelReleasesItsLock)
 {
+    PrivateRuntimeFolder runtime;
+    int taken[2];
+    ASSERT_EQ(pipe(taken), 0);
+    const pid_t child = inChild([&] {
+        static InstanceLock lock("lifetime-test");
+        char answer = lock.take() ? 'y' : 'n';
+        (void)!write(taken[1], &answer, 1);
+        pause();
+    });
+    char answer = 0;
+    ASSERT_EQ(read(taken[0], &answer, 1), 1);
+    ASSERT_EQ(answer, 'y');
+    InstanceLock lock("lifetime-test");
+    EXPECT_EQ(lock.holder(), child);
+    EXPECT_FALSE(lock.take());
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    EXPECT_EQ(lock.holder(), 0);
+    EXPECT_TRUE(lock.take());
+    close(taken[0]);
+    close(taken[1]);
+}
+
+TEST(InstanceLock, AnotherUserCannotTakeOrBlockTheLocks)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "needs root to act as another user";
+    PrivateRuntimeFolder runtime;
+    setenv("DISPLAY", ":47", 1);
+    int done[2];
+    ASSERT_EQ(pipe(done), 0);
+    // The other account binds every name a socket lock of ours could have, and tries our folder.
+    const pid_t child = inChild([&] {
+        if (setgid(OtherUser) != 0 || setuid(OtherUser) != 0)
+            _exit(1);
+        for (const std::string purpose : {"run", "music", "lifetime-test"}) {
+            const int bound = socket(AF_UNIX, SOCK_STREAM, 0);
+            sockaddr_un address {};
+            address.sun_family = AF_UNIX;
+            const std::string name = "tavrolin/0/:47/" + purpose;
+            name.copy(address.sun_path + 1, name.size());
+            bind(bound, reinterpret_cast<const sockaddr*>(&address),
+                 static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size()));
+        }
+        const int folder = OpenLockFolder(runtime.path().c_str(), runtime.path());
+        char answer = folder >= 0 ? 'y' : 'n';
+        (void)!write(done[1], &answer, 1);
+        pause();
+    });
+    char answer = 0;
+    ASSERT_EQ(read(done[0], &answer, 1), 1);
+    EXPECT_EQ(answer, 'n');
+    InstanceLock lock("lifetime-test");
+    EXPECT_FALSE(lock.heldElsewhere());
+    EXPECT_TRUE(lock.take());
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    unsetenv("DISPLAY");
+    close(done[0]);
+    close(done[1]);
+}
+
+TEST(LockFolder, OnlyAPrivateFolderOfThisUserHoldsTheLocks)
+{
+    TemporaryFolder temporary;
+    const std::filesystem::path runtime = temporary.path() / "runtime";
+    const std::filesystem::path fallback = temporary.path() / ("tavrolin-" + std::to_string(geteuid()));
+    std::filesystem::create_directory(runtime);
+    chmod(runtime.c_str(), 0700);
+    const auto opensIn = [&](const char* runtimeDirectory) {
+        const int folder = OpenLockFolder(runtimeDirectory, temporary.path());
+        if (folder < 0)
+            return std::filesystem::path();
+        struct stat opened {};
+        fstat(folder, &opened);
+        close(folder);
+        for (const auto& place : {runtime / "tavrolin", fallback}) {
+            struct stat status {};
+            if (stat(place.c_str(), &status) == 0 && status.st_ino == opened.st_ino)
+                return place;
+        }
+        return std::filesystem::path("elsewhere");
+    };
+
+    EXPECT_EQ(opensIn(runtime.c_str()), runtime / "tavrolin");
+    EXPECT_TRUE(isPrivateFolder(runtime / "tavrolin"));
+    // Unset, relative, shared with the group, linked: the per-user folder in the temporary one.
+    EXPECT_EQ(opensIn(nullptr), fallback);
+    EXPECT_TRUE(isPrivateFolder(fallback));
+    EXPECT_EQ(opensIn("runtime"), fallback);
+    chmod(runtime.c_str(), 0770);
+    EXPECT_EQ(opensIn(runtime.c_str()), fallback);
+    chmod(runtime.c_str(), 0700);
+    std::filesystem::create_directory_symlink(runtime, temporary.path() / "link");
+    EXPECT_EQ(opensIn((temporary.path() / "link").c_str()), fallback);
+
+    // Folders someone else made or opened up, or a link in their place, are never used.
+    std::filesystem::remove(fallback);
+    if (geteuid() == 0) {
+        mkdir(fallback.c_str(), 0777);
+        chmod(fallback.c_str(), 0777);
+        ASSERT_EQ(chown(fallback.c_str(), OtherUser, OtherUser), 0);
+        EXPECT_EQ(opensIn(nullptr), std::filesystem::path());
+        ASSERT_EQ(chown(runtime.c_str(), OtherUser, OtherUser), 0);
+        EXPECT_EQ(opensIn(runtime.c_str()), std::filesystem::path());
+        std::filesystem::remove(fallback);
+    }
+    std::filesystem::create_directory_symlink(runtime, fallback);
+    EXPECT_EQ(opensIn(nullptr), std::filesystem::path());
+    std::filesystem::remove(fallback);
+    mkdir(fallback.c_str(), 0755);
+    EXPECT_EQ(opensIn(nullptr), std::filesystem::path());
+}
+
+TEST(InstanceLock, EverySpellingOfALocalDisplayNamesOneDisplay)
+{
+    for (const char* local : {":30", ":30.0", "unix:30", "unix:30.1", "unix/:30", "unix/unix:30.0",
+                              "/tmp/.X11-unix/X30", ":030"})
+        EXPECT_EQ(InstanceLock::DisplayName(local), ":30") << local;
     EXPECT_EQ(InstanceLock::DisplayName(":0.0"), ":0");
-    EXPECT_EQ(InstanceLock::DisplayName(":12"), ":12");
     EXPECT_EQ(InstanceLock::DisplayName("host.example:1.2"), "host.example:1");
+    EXPECT_EQ(InstanceLock::DisplayName("host:30"), "host:30");
+    EXPECT_EQ(InstanceLock::DisplayName("tcp/host:30.0"), "host:30");
     EXPECT_EQ(InstanceLock::DisplayName(nullptr), "");
+}
+
+TEST(InstanceLock, AWaylandDisplayIsNamedByItsSocket)
+{
+    EXPECT_EQ(InstanceLock::WaylandDisplayName(nullptr, "/run/user/5"), "/run/user/5/wayland-0");
+    EXPECT_EQ(InstanceLock::WaylandDisplayName("wayland-1", "/run/user/5/"), "/run/user/5/wayland-1");
+    EXPECT_EQ(InstanceLock::WaylandDisplayName("/tmp/sock", "/run/user/5"), "/tmp/sock");
 }
 
 namespace {
