@@ -2,12 +2,13 @@
 // trails' dimming of the previous frame with the copy where the driver needs one, swap), measured
 // alternately in one run on the current display; with --paced also the CPU time of both paced to
 // the display as the engine paces itself.
-#include "engine/display_pacing.h"
 #include "engine/engine_state.h"
 #include "engine/frame_loop.h"
 #include "engine/scene/kept_frame.h"
 #include "engine/scene/overlay.h"
 #include "platform/files/work_folder.h"
+#include "platform/gl/back_buffer_age.h"
+#include "platform/glut/display_pacing.h"
 
 #include <GL/freeglut.h>
 #include <algorithm>
@@ -42,6 +43,7 @@ void writePicture(const std::filesystem::path& file, int size, bool black)
 void engineFrame()
 {
     nowMs = glutGet(GLUT_ELAPSED_TIME);
+    keptFrame.setBackBufferKept(BackBufferAge() == 1);
     frame();
     glutSwapBuffers();
 }
@@ -51,6 +53,7 @@ KeptFrame floorKept;
 void floorFrame()
 {
     setOverlayProjection();
+    floorKept.setBackBufferKept(BackBufferAge() == 1);
     floorKept.fadeBack(0.33f, glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT));
     glClear(GL_DEPTH_BUFFER_BIT);
     floorKept.keep();

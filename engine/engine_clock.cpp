@@ -1,13 +1,16 @@
 #include "engine/engine_clock.h"
 
-#include <GL/freeglut.h>
 #include <chrono>
+
+namespace {
+
+// Set before main, so the count starts with the process whatever window system follows.
+const std::chrono::steady_clock::time_point engineStart = std::chrono::steady_clock::now();
+
+}
 
 std::int64_t EngineMilliseconds()
 {
-    // GLUT's first reading anchors a count of our own that never wraps.
-    static const std::int64_t glutStartMs = glutGet(GLUT_ELAPSED_TIME);
-    static const std::chrono::steady_clock::time_point anchor = std::chrono::steady_clock::now();
-    return glutStartMs
-        + std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - anchor).count();
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - engineStart)
+        .count();
 }

@@ -2,6 +2,6 @@
 
 #include <cstdint>
 
-// Milliseconds since GLUT was initialised, from the monotonic clock, in 64 bits: GLUT's own
-// counter is an int and wraps after 24.8 days. Needs GLUT initialised before the first call.
+// Milliseconds since the engine started, from the monotonic clock, in 64 bits: never wraps and
+// never steps back when the wall clock is set.
 std::int64_t EngineMilliseconds();

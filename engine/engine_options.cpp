@@ -60,6 +60,18 @@ EngineOptions parseEngineOptions(int argc, const char* const* argv)
         unsigned long number = 0;
         if (std::strcmp(word, "--unpaced") == 0) {
             options.unpaced = true;
+        } else if (std::strcmp(word, "--wayland") == 0) {
+            options.wayland = true;
+        } else if (std::strcmp(word, "--x11") == 0) {
+            options.x11 = true;
+        } else if (std::strcmp(word, "--background") == 0) {
+            options.background = true;
+        } else if (std::strcmp(word, "--fullscreen-window") == 0) {
+            options.fullscreenWindow = true;
+        } else if (std::strcmp(word, "--output") == 0) {
+            if (value != nullptr && *value != '\0' && *value != '-')
+                options.outputName = value;
+            i += value != nullptr;
         } else if (std::strcmp(word, "--window-id") == 0) {
             if (const auto window = NativeWindowFromText(value ? value : ""))
                 options.hostWindow = *window;
@@ -75,4 +87,15 @@ EngineOptions parseEngineOptions(int argc, const char* const* argv)
         }
     }
     return options;
+}
+
+bool choosesWayland(const EngineOptions& options, const char* waylandDisplay, const char* display,
+                    const char* sessionType)
+{
+    if (options.wayland)
+        return true;
+    if (options.x11)
+        return false;
+    const auto set = [](const char* value) { return value != nullptr && *value != '\0'; };
+    return set(waylandDisplay) && (!set(display) || (sessionType && std::strcmp(sessionType, "wayland") == 0));
 }

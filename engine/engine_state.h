@@ -17,14 +17,14 @@
 
 // Times are kept in double: a ride may last weeks, and a float second counter loses the frame step
 // after a few days.
-extern std::int64_t nowMs;         // milliseconds since GLUT initialisation, never wrapping
+extern std::int64_t nowMs;         // milliseconds since the engine started, never wrapping
 extern double rideTime;            // seconds: nowMs × 0.001
 extern std::int64_t previousNowMs; // nowMs of the previous frame
 extern float frameDelta;         // seconds since the previous frame; a gap over 0.1 counts 0.05
 extern int frameCount;           // frames since the last frame-rate sample
 extern double nextSecond;        // ride time (s) of the next frame-rate sample
 extern int framesPerSecond;      // last sample; 30 until the first
-extern int windowWidth;          // pixels, from the last reshape
+extern int windowWidth;          // pixels, from the window system's last resize
 extern int windowHeight;
 extern double exitRequestTime;   // 0: no exit asked for
 extern double lightPhase;        // seconds-driven phase of the circling light

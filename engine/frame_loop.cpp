@@ -1,7 +1,6 @@
 #include "engine/frame_loop.h"
 
 #include "engine/engine_clock.h"
-#include "engine/engine_options.h"
 #include "engine/engine_state.h"
 #include "engine/new_track_timer.h"
 #include "engine/random.h"
@@ -12,9 +11,8 @@
 #include "engine/scene/picture_texture.h"
 #include "platform/files/work_folder.h"
 
-#include <GL/freeglut.h>
+#include <GL/gl.h>
 #include <cmath>
-#include <cstdlib>
 
 namespace {
 
@@ -68,13 +66,6 @@ bool initEngine()
     textOverlay.fontTexture = fontTexture;
 
     setupResources();
-
-    // Inside a manager's window the pointer is the manager's: a warp would count as the user's
-    // activity and end the saver.
-    if (engineOptions.hostWindow == 0) {
-        glutWarpPointer(static_cast<int>(windowWidth * 0.5), static_cast<int>(windowHeight * 0.5));
-        glutSetCursor(GLUT_CURSOR_NONE);
-    }
     return true;
 }
 
@@ -114,7 +105,7 @@ TitlePosition titlePosition(double time, int width, int height)
     return {static_cast<std::int16_t>(x), static_cast<std::int16_t>(y)};
 }
 
-void frame()
+bool frame()
 {
     if (frand(1.0) < 0.01)
         seedRandom(static_cast<std::uint32_t>(nowMs));
@@ -122,8 +113,7 @@ void frame()
 
     if (!rideParams.clearEveryFrame && rideParams.trailFactor < 1.0f) {
         setOverlayProjection();
-        keptFrame.fadeBack(rideParams.trailFactor * frameDelta * 40, glutGet(GLUT_WINDOW_WIDTH),
-                           glutGet(GLUT_WINDOW_HEIGHT));
+        keptFrame.fadeBack(rideParams.trailFactor * frameDelta * 40, windowWidth, windowHeight);
     }
     glClear(GL_DEPTH_BUFFER_BIT);
     if (rideParams.clearEveryFrame)
@@ -137,11 +127,10 @@ void frame()
     drawTexts();
 
     drawFadeIn(rideTime);
-    if (rideEnds(rideTime, exitRequestTime)) {
-        releaseResources();
-        std::exit(0);
-    }
+    if (rideEnds(rideTime, exitRequestTime))
+        return false;
     keptFrame.keep();
+    return true;
 }
 
 void updateWorld()

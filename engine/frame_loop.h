@@ -8,9 +8,9 @@
 // Always succeeds.
 bool initEngine();
 
-// One frame: clock, trails, projection, ride, world, texts, fade-in, and the ride's end once an
-// exit was asked for and 2 seconds have passed.
-void frame();
+// One frame at nowMs: clock, trails, projection, ride, world, texts, fade-in. False when an exit
+// was asked for and 2 seconds have passed: the ride is over and the frame is not to be shown.
+bool frame();
 
 // New-track timer, stars, the scene, then the text style back to its defaults.
 void updateWorld();

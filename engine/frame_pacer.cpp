@@ -17,3 +17,8 @@ double FramePacer::startTime(double now)
     m_next += m_period;
     return start;
 }
+
+PixelPoint pacingQueryPoint(int x, int y, int width, int height)
+{
+    return {x + width / 2, y + height / 2};
+}

@@ -23,3 +23,11 @@ private:
     double m_next = 0;
     bool m_started = false;
 };
+
+// The pixel whose monitor's refresh rate paces a window at (x, y) of width × height pixels
+// (screen pixels from the top-left corner): the window's middle.
+struct PixelPoint {
+    int x;
+    int y;
+};
+PixelPoint pacingQueryPoint(int x, int y, int width, int height);

@@ -1,7 +1,6 @@
 #include "engine/scene/kept_frame.h"
 
 #include "engine/scene/overlay.h"
-#include "platform/gl/back_buffer_age.h"
 
 #include <GL/gl.h>
 #include <cstdlib>
@@ -32,7 +31,7 @@ int textureSide(int pixels, bool powerOfTwo)
 
 void KeptFrame::fadeBack(float alpha, int width, int height)
 {
-    m_copying = BackBufferAge() != 1;
+    m_copying = !m_backBufferKept;
     m_pending = m_copying;
     if (!m_copying) {
         m_holdsFrame = false;

@@ -2,7 +2,8 @@
 
 // The motion trails' previous frame on drivers that do not promise to keep the back buffer
 // across a swap: the finished frame is copied into a texture and laid back, dimmed, at the start
-// of the next one. Where the driver keeps the buffer (age 1) it only dims what is there.
+// of the next one. Where the window system promises the buffer is kept (buffer age 1) it only
+// dims what is there.
 class KeptFrame {
 public:
     virtual ~KeptFrame() = default;
@@ -15,6 +16,10 @@ public:
     // End of the frame, before the swap: keeps the finished frame when the next fadeBack will
     // need it. Does nothing in frames without trails.
     void keep();
+
+    // Before fadeBack: whether the window system promises that the back buffer still holds the
+    // previous frame. Not promised until said.
+    void setBackBufferKept(bool kept) { m_backBufferKept = kept; }
 
     // Deletes the texture; the next frame with trails starts from black.
     void release();
@@ -31,4 +36,5 @@ private:
     bool m_copying = false;
     bool m_pending = false;
     bool m_holdsFrame = false;
+    bool m_backBufferKept = false;
 };

@@ -1,6 +1,8 @@
 #include "engine/scene/overlay.h"
 
-#include <GL/freeglut.h>
+#include "engine/engine_state.h"
+
+#include <GL/gl.h>
 
 namespace {
 
@@ -14,8 +16,8 @@ int atLeastOne(int value)
 
 void setOverlayProjection()
 {
-    const int width = glutGet(GLUT_WINDOW_WIDTH);
-    const int height = glutGet(GLUT_WINDOW_HEIGHT);
+    const int width = windowWidth;
+    const int height = windowHeight;
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     glViewport(0, 0, width, height);
     glMatrixMode(GL_PROJECTION);
@@ -27,8 +29,8 @@ void setOverlayProjection()
 
 void drawFadeQuad(float alpha)
 {
-    const float width = glutGet(GLUT_WINDOW_WIDTH);
-    const float height = glutGet(GLUT_WINDOW_HEIGHT);
+    const float width = static_cast<float>(windowWidth);
+    const float height = static_cast<float>(windowHeight);
     glEnable(GL_BLEND);
     glDepthMask(GL_FALSE);
     glColor4f(0, 0, 0, alpha);

@@ -1,8 +1,9 @@
 #include "engine/scene/text_overlay.h"
 
+#include "engine/engine_state.h"
 #include "engine/scene/resting_state.h"
 
-#include <GL/freeglut.h>
+#include <GL/gl.h>
 #include <GL/glu.h>
 #include <cstdio>
 #include <cstring>
@@ -43,7 +44,7 @@ std::int16_t nextPenX(std::int16_t penX, float size)
 
 void TextOverlay::drawText(const char* text, std::int16_t x, std::int16_t y, float size)
 {
-    const auto baseY = static_cast<std::int16_t>(glutGet(GLUT_WINDOW_HEIGHT) - y);
+    const auto baseY = static_cast<std::int16_t>(windowHeight - y);
     const float bottom = baseY;
     const float top = bottom + size;
 
@@ -122,7 +123,7 @@ void TextOverlay::drawFrameRate(int frames)
     remember = 0;
     char line[messageCapacity];
     std::snprintf(line, sizeof line, "%3d Frame/Sec", frames);
-    drawText(line, static_cast<std::int16_t>(glutGet(GLUT_WINDOW_WIDTH) - 120), static_cast<std::int16_t>(lineY), 20);
+    drawText(line, static_cast<std::int16_t>(windowWidth - 120), static_cast<std::int16_t>(lineY), 20);
     remember = 1;
 }
 
@@ -139,7 +140,7 @@ void TextOverlay::drawGlError(double rideTime)
     std::snprintf(shortDescription, sizeof shortDescription, "%s", description ? description : "");
     char line[messageCapacity];
     std::snprintf(line, sizeof line, "OpenGL Error: %s", shortDescription);
-    drawText(line, static_cast<std::int16_t>(static_cast<int>(glutGet(GLUT_WINDOW_WIDTH) * 0.4)),
+    drawText(line, static_cast<std::int16_t>(static_cast<int>(windowWidth * 0.4)),
              static_cast<std::int16_t>(lineY), 20);
     remember = 1;
     messageExpiry = rideTime + 3.0;

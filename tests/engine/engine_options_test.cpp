@@ -49,3 +49,18 @@ TEST(EngineOptions, MalformedValuesLeaveTheDefault)
     // never misread as one.
     EXPECT_FALSE(parse({"--window-id", "--unpaced"}).unpaced);
 }
+
+TEST(EngineOptions, WaylandOnlyWhereTheSessionIsWaylandOrAskedFor)
+{
+    const EngineOptions none = parse({});
+    EXPECT_FALSE(choosesWayland(none, nullptr, ":0", nullptr)) << "X11 desktop";
+    EXPECT_FALSE(choosesWayland(none, "wayland-0", ":0", "x11")) << "a Wayland socket beside an X session";
+    EXPECT_FALSE(choosesWayland(none, "wayland-0", ":0", nullptr));
+    EXPECT_TRUE(choosesWayland(none, "wayland-0", ":0", "wayland")) << "XWayland in a Wayland session";
+    EXPECT_TRUE(choosesWayland(none, "wayland-0", nullptr, nullptr)) << "no X display at all";
+    EXPECT_TRUE(choosesWayland(none, "wayland-0", "", "x11")) << "an empty DISPLAY names none";
+    EXPECT_FALSE(choosesWayland(none, "", nullptr, "wayland")) << "an empty WAYLAND_DISPLAY names none";
+    EXPECT_FALSE(choosesWayland(parse({"--x11"}), "wayland-0", nullptr, "wayland"));
+    EXPECT_TRUE(choosesWayland(parse({"--wayland"}), nullptr, ":0", "x11"));
+    EXPECT_TRUE(choosesWayland(parse({"--x11", "--wayland"}), "wayland-0", ":0", "wayland"));
+}

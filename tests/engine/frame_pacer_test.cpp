@@ -38,4 +38,12 @@ TEST(FramePacerTest, LateFrameStartsAtOnceAndIsNotFollowedByABurst)
     EXPECT_NEAR(pacer.startTime(0.521), 0.54, 1e-9);
 }
 
+TEST(FramePacerTest, RefreshRateIsAskedForTheMiddleOfTheWindow)
+{
+    // A wide, short monitor below and right of the origin: swapped axes or sides land elsewhere.
+    const PixelPoint middle = pacingQueryPoint(100, 300, 1600, 400);
+    EXPECT_EQ(middle.x, 900);
+    EXPECT_EQ(middle.y, 500);
+}
+
 }

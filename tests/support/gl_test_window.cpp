@@ -1,5 +1,6 @@
 #include "tests/support/gl_test_window.h"
 
+#include "engine/engine_state.h"
 #include "engine/scene/overlay.h"
 
 #include <GL/freeglut.h>
@@ -7,10 +8,16 @@
 
 void makeGlTestWindow(int width, int height)
 {
-    static bool made = false;
-    if (made)
+    // The engine learns its window's size from the window system; here that is this window.
+    static int madeWidth = 0;
+    static int madeHeight = 0;
+    if (madeWidth != 0) {
+        windowWidth = madeWidth;
+        windowHeight = madeHeight;
         return;
-    made = true;
+    }
+    madeWidth = windowWidth = width;
+    madeHeight = windowHeight = height;
     int argc = 1;
     char name[] = "gl-test";
     char* argv[] = {name, nullptr};

@@ -17,6 +17,18 @@ void fill(float red, float green, float blue)
     glClearColor(0, 0, 0, 1);
 }
 
+// One row and one column of the picture in a colour of their own, over black.
+void markRowAndColumn(int row, int column)
+{
+    fill(0, 0, 0);
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(0, row, width, 1);
+    fill(1, 0, 0);
+    glScissor(column, 0, 1, height);
+    fill(0, 1, 0);
+    glDisable(GL_SCISSOR_TEST);
+}
+
 // The test display keeps its back buffer but reports no buffer age, so the copy is used; the
 // garbage a discarding driver would leave is painted by hand between the frames.
 TEST(KeptFrameTest, LaysThePreviousFrameBackDimmedOverGarbage)
@@ -52,6 +64,36 @@ TEST(KeptFrameTest, LaysThePreviousFrameBackDimmedOverGarbage)
     fill(1, 0, 1);
     kept.fadeBack(0.25f, width - 1, height);
     EXPECT_EQ(readBackPixel(5, 5).red, 0) << "a copy of another size is not laid back";
+    kept.release();
+}
+
+TEST(KeptFrameTest, MarkedRowAndColumnComeBackInTheirPlace)
+{
+    makeGlTestWindow(width, height);
+    resetToRestingGlState();
+    KeptFrame kept;
+    fill(0, 0, 0);
+    kept.fadeBack(0.25f, width, height);
+    // Off the middle and nearer one corner, so a flip, a shift or a wrong scale moves them.
+    const int row = 37;
+    const int column = 211;
+    markRowAndColumn(row, column);
+    kept.keep();
+    fill(1, 0, 1);
+    kept.fadeBack(0.25f, width, height);
+
+    for (const int x : {5, column - 60, width - 3}) {
+        EXPECT_NEAR(readBackPixel(x, row).red, 191, 2) << x;
+        EXPECT_EQ(readBackPixel(x, row - 1).red, 0) << x;
+        EXPECT_EQ(readBackPixel(x, row + 1).red, 0) << x;
+    }
+    for (const int y : {4, height / 2, height - 2}) {
+        EXPECT_NEAR(readBackPixel(column, y).green, 191, 2) << y;
+        EXPECT_EQ(readBackPixel(column - 1, y).green, 0) << y;
+        EXPECT_EQ(readBackPixel(column + 1, y).green, 0) << y;
+    }
+    const Pixel away = readBackPixel(column / 2, (row + height) / 2);
+    EXPECT_EQ(away.red + away.green + away.blue, 0) << "black stays black";
     kept.release();
 }
 

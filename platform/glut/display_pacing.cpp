@@ -1,4 +1,4 @@
-#include "engine/display_pacing.h"
+#include "platform/glut/display_pacing.h"
 
 #include "engine/engine_options.h"
 #include "engine/frame_pacer.h"
@@ -24,7 +24,8 @@ double secondsNow()
 void startPacing(int x, int y, int width, int height)
 {
     pacing = !engineOptions.unpaced;
-    pacer.setRefreshRate(RefreshRateAt(x + width / 2, y + height / 2));
+    const PixelPoint middle = pacingQueryPoint(x, y, width, height);
+    pacer.setRefreshRate(RefreshRateAt(middle.x, middle.y));
 }
 
 void waitForNextFrame()

@@ -1,28 +1,21 @@
-#include "engine/glut_callbacks.h"
+#include "platform/glut/glut_callbacks.h"
 
-#include "engine/engine_clock.h"
 #include "engine/engine_options.h"
-#include "engine/engine_state.h"
-#include "engine/display_pacing.h"
-#include "engine/frame_loop.h"
-#include "engine/ride_window.h"
+#include "engine/engine_clock.h"
+#include "engine/ride_loop.h"
 #include "engine/stop_request.h"
 #include "platform/files/end_with_parent.h"
+#include "platform/gl/back_buffer_age.h"
 #include "platform/gl/embedded_window.h"
 #include "platform/gl/swap_interval.h"
+#include "platform/glut/display_pacing.h"
+#include "platform/glut/ride_window.h"
 
 #include <GL/freeglut.h>
-#include <cstdlib>
 
 namespace {
 
 EmbeddedWindow embeddedWindow;
-
-void endRide()
-{
-    releaseResources();
-    std::exit(0);
-}
 
 // Inside a manager's window: a window of the engine's own, made at the host's size off the
 // visible screen and moved into the host at once, so it never shows at the top level.
@@ -36,12 +29,11 @@ bool createHostedWindow()
     return embeddedWindow.adoptCurrentWindow();
 }
 
-}
-
 void onDisplay()
 {
-    nowMs = EngineMilliseconds();
-    frame();
+    rideBackBufferKept(BackBufferAge() == 1);
+    if (!rideFrame(EngineMilliseconds()))
+        endRide();
     glutSwapBuffers();
 }
 
@@ -58,28 +50,22 @@ void onIdle()
 
 void onReshape(int width, int height)
 {
-    windowWidth = width;
-    windowHeight = height;
-    glViewport(0, 0, width, height);
+    rideResize(width, height);
 }
 
 void onKeyboard(unsigned char key, int, int)
 {
-    // A manager owns the input of its window and ends the saver itself.
-    if (engineOptions.hostWindow != 0)
-        return;
-    if (key != 27 && key != 'Q' && key != 'q')
-        return;
-    // A press before the first frame finds rideTime still 0, which would read as "no request".
-    if (exitRequestTime == 0)
-        exitRequestTime = rideTime > 0 ? rideTime : 1e-6;
+    rideKey(key);
 }
 
+// The pointer never affects or ends the ride.
 void onPointerMotion(int, int)
 {
 }
 
-int runEngine(int argc, char** argv)
+}
+
+int RunGlutRide(int argc, char** argv)
 {
     listenForStopRequests();
     if (engineOptions.shellProcess > 0 && !EndWithParent(engineOptions.shellProcess))
@@ -111,8 +97,14 @@ int runEngine(int argc, char** argv)
     glutDisplayFunc(onDisplay);
     glutIdleFunc(onIdle);
 
-    if (!initEngine())
+    if (!startRide())
         return 0;
+    // Inside a manager's window the pointer is the manager's: a warp would count as the user's
+    // activity and end the saver.
+    if (engineOptions.hostWindow == 0) {
+        glutWarpPointer(glutGet(GLUT_WINDOW_WIDTH) / 2, glutGet(GLUT_WINDOW_HEIGHT) / 2);
+        glutSetCursor(GLUT_CURSOR_NONE);
+    }
     glutMainLoop();
     return 0;
 }

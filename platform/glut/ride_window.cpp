@@ -1,4 +1,4 @@
-#include "engine/ride_window.h"
+#include "platform/glut/ride_window.h"
 
 #include "engine/engine_options.h"
 #include "platform/x11/cover_window.h"
