@@ -123,8 +123,8 @@ a_wallpaper_rides_around_a_window_and_ends_on_sigterm() {
     grim "$work/background.png" 2>/dev/null || true
     # The window keeps its grey; the rest is black space with a bright track or stars.
     if above "$(fraction "$work/background.png" 380x280+450+220 'abs(r - 0.502) < 0.02 ? 1 : 0')" 0.99 &&
-      above "$(fraction "$work/background.png" 1280x200+0+520 'intensity > 0.5 ? 1 : 0')" 0.0005 &&
-      above "$(fraction "$work/background.png" 1280x200+0+520 'intensity < 0.1 ? 1 : 0')" 0.5; then
+      above "$(fraction "$work/background.png" 1280x720+0+0 'intensity > 0.6 ? 1 : 0')" 0.0005 &&
+      above "$(fraction "$work/background.png" 1280x720+0+0 'intensity < 0.1 ? 1 : 0')" 0.5; then
       shows=yes
       break
     fi
