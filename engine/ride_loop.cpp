@@ -41,6 +41,11 @@ void rideKey(unsigned char key)
         exitRequestTime = rideTime > 0 ? rideTime : 1e-6;
 }
 
+bool rideOver(std::int64_t now)
+{
+    return rideEnds(now * 0.001, exitRequestTime);
+}
+
 void endRide()
 {
     releaseResources();

@@ -25,5 +25,9 @@ bool rideFrame(std::int64_t nowMs);
 // over. Ignored when hosted (the manager owns the input of its window) and for every other key.
 void rideKey(unsigned char key);
 
+// Whether a frame at nowMs would end the ride; lets a window system that is drawing nothing
+// (nobody sees the ride) end it when asked, without a frame.
+bool rideOver(std::int64_t nowMs);
+
 // Deletes the ride's GL resources (context still current) and ends the process with status 0.
 [[noreturn]] void endRide();

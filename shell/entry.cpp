@@ -15,6 +15,7 @@
 #include "tavrolin_r.h"
 #include "tavrolin_s.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
@@ -52,10 +53,14 @@ void reportNoLockFolder()
 
 }
 
+QString MissingEngineText()
+{
+    return QCoreApplication::translate("Tavrolin", MissingEngineMessage);
+}
+
 void ShowMissingEngineMessage()
 {
-    QMessageBox message(QMessageBox::NoIcon, "Tavrolin", QString::fromUtf8(MissingEngineMessage),
-                        QMessageBox::Ok);
+    QMessageBox message(QMessageBox::NoIcon, "Tavrolin", MissingEngineText(), QMessageBox::Ok);
     message.exec();
 }
 
@@ -120,7 +125,7 @@ std::unique_ptr<QWidget> MainOnWayland(const std::string& commandText, const Ses
     if (!FileExists(Tavrolin_S::EnginePath().string())) {
         // Nobody may be there to answer a box under a locker or behind the windows.
         if (session.background)
-            std::fprintf(stderr, "Tavrolin.scr: %s\n", MissingEngineMessage);
+            std::fprintf(stderr, "Tavrolin.scr: %s\n", MissingEngineText().toUtf8().constData());
         else
             ShowMissingEngineMessage();
         ending = Ending::MissingEngine;
@@ -171,7 +176,7 @@ std::unique_ptr<QWidget> MainHosted(const HostedRequest& request, int& status)
     MakeWorkFolder();
     LoadSettings();
     if (!FileExists(Tavrolin_S::EnginePath().string())) {
-        std::fprintf(stderr, "Tavrolin.scr: %s\n", MissingEngineMessage);
+        std::fprintf(stderr, "Tavrolin.scr: %s\n", MissingEngineText().toUtf8().constData());
         status = 1;
         return nullptr;
     }

@@ -28,8 +28,9 @@ std::unique_ptr<QWidget> MainOnWayland(const std::string& commandText, const Ses
 struct HostedRequest;
 std::unique_ptr<QWidget> MainHosted(const HostedRequest& request, int& status);
 
-// The text of the one message the shell ever shows.
-inline constexpr const char* MissingEngineMessage = "Tavrolin.dll が同じﾌｫﾙﾀﾞに見つかりません！";
+// The one message the shell ever shows, as the code holds it, and in the user's language.
+inline constexpr const char* MissingEngineMessage = QT_TRANSLATE_NOOP("Tavrolin", "Tavrolin.dll が同じﾌｫﾙﾀﾞに見つかりません！");
+QString MissingEngineText();
 
 // Shows that message in a box titled "Tavrolin" with one OK button; returns when it is closed.
 void ShowMissingEngineMessage();

@@ -8,6 +8,7 @@
 #include "platform/files/wayland_socket.h"
 #include "platform/x11/display_available.h"
 #include "session_switches.h"
+#include "translation.h"
 #include "usage.h"
 #include "window_system.h"
 
@@ -74,6 +75,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", windowSystem == WindowSystem::Wayland ? "wayland" : "xcb");
     QApplication application(argc, argv);
     QApplication::setApplicationName("Tavrolin");
+    InstallTranslation(application, UserLanguageFromEnvironment());
 
     // A stop signal ends every event loop, a modal dialog's too; the window's own ending then
     // runs as the window goes.

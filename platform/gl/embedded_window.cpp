@@ -64,6 +64,7 @@ bool EmbeddedWindow::open(unsigned long host)
     m_host = host;
     m_width = attributes.width;
     m_height = attributes.height;
+    m_hostMapped = attributes.map_state != IsUnmapped;
     return true;
 }
 
@@ -107,6 +108,10 @@ bool EmbeddedWindow::follow()
             resized = resized || event.xconfigure.x != 0 || event.xconfigure.y != 0;
         } else if (event.type == ReparentNotify && event.xreparent.window == m_window) {
             strayed = event.xreparent.parent != m_host;
+        } else if (event.type == UnmapNotify && event.xunmap.window == m_host) {
+            m_hostMapped = false;
+        } else if (event.type == MapNotify && event.xmap.window == m_host) {
+            m_hostMapped = true;
         } else if (event.type == UnmapNotify && event.xunmap.window == m_window) {
             unmapped = true;
         } else if (event.type == MapNotify && event.xmap.window == m_window) {

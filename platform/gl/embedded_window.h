@@ -15,6 +15,8 @@ public:
     bool open(unsigned long host);
     int width() const { return m_width; }
     int height() const { return m_height; }
+    // Whether the host is mapped, as of open() and the notices follow() has read since.
+    bool hostMapped() const { return m_hostMapped; }
 
     // Makes the window of the current GLX drawable a child of the host, at (0, 0) with the host's
     // size. False when there is no current window or the host has gone.
@@ -32,4 +34,5 @@ private:
     int m_width = 0;
     int m_height = 0;
     bool m_hostGone = false;
+    bool m_hostMapped = true;
 };

@@ -1,7 +1,7 @@
 #include "platform/glut/glut_callbacks.h"
 
-#include "engine/engine_options.h"
 #include "engine/engine_clock.h"
+#include "engine/engine_options.h"
 #include "engine/ride_loop.h"
 #include "engine/stop_request.h"
 #include "platform/files/end_with_parent.h"
@@ -9,6 +9,7 @@
 #include "platform/gl/embedded_window.h"
 #include "platform/gl/swap_interval.h"
 #include "platform/glut/display_pacing.h"
+#include "platform/glut/ride_rest.h"
 #include "platform/glut/ride_window.h"
 
 #include <GL/freeglut.h>
@@ -37,13 +38,22 @@ void onDisplay()
     glutSwapBuffers();
 }
 
-void onIdle()
+// Every turn, drawing or resting: stop requests, the host, the covering window's place on top.
+// Whether the host is mapped (always, for a ride of its own).
+bool watchRide()
 {
     if (stopRequested())
         endRide();
     if (engineOptions.hostWindow != 0 && !embeddedWindow.follow())
         endRide();
     keepRideWindow();
+    return engineOptions.hostWindow == 0 || embeddedWindow.hostMapped();
+}
+
+void onIdle()
+{
+    if (RestIfUnseen(watchRide()))
+        return;
     waitForNextFrame();
     glutPostRedisplay();
 }
@@ -96,6 +106,7 @@ int RunGlutRide(int argc, char** argv)
     glutReshapeFunc(onReshape);
     glutDisplayFunc(onDisplay);
     glutIdleFunc(onIdle);
+    PrepareRest(watchRide, onIdle);
 
     if (!startRide())
         return 0;

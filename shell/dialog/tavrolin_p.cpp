@@ -143,8 +143,8 @@ void Tavrolin_P::createControls()
         lbl[index]->setObjectName(QStringLiteral("lbl(%1)").arg(index));
     };
 
-    fixedLabel(15, QStringLiteral("BGM"), {300, 300, 1665, 195}, true);
-    const std::array<QString, 3> kindNames {QStringLiteral("なし"), QStringLiteral("音楽CD"), QStringLiteral("MP3、WAV")};
+    fixedLabel(15, tr("BGM"), {300, 300, 1665, 195}, true);
+    const std::array<QString, 3> kindNames {tr("なし"), tr("音楽CD"), tr("MP3、WAV")};
     const std::array<QRect, 3> kindLabels {QRect(660, 1080, 330, 195), QRect(660, 780, 645, 195), QRect(660, 1380, 900, 195)};
     const std::array<int, 3> kindTops {1080, 780, 1380};
     for (int kind = 0; kind < 3; ++kind) {
@@ -166,7 +166,7 @@ void Tavrolin_P::createControls()
     white.setColor(QPalette::Base, Qt::white);
     BGM_Repeat->setPalette(white);
     BGM_Repeat->setGeometry(pixels(1440, 720, 615, 300));
-    fixedLabel(14, QStringLiteral("曲目をﾘﾋﾟｰﾄ"), {2100, 780, 990, 195}, false);
+    fixedLabel(14, tr("曲目をﾘﾋﾟｰﾄ"), {2100, 780, 990, 195}, false);
 
     Cmd_File = button(frame, "Cmd_File", QStringLiteral("..."), {360, 1680, 675, 375});
     lbl_Fname = addLabel(frame, QString(), {1080, 1680, 5955, 495}, false);
@@ -175,17 +175,17 @@ void Tavrolin_P::createControls()
     lbl_Fname->setLineWidth(1);
     lbl_Fname->setWordWrap(true);
 
-    fixedLabel(0, QStringLiteral("地球の大きさ"), {3480, 300, 1665, 195}, true);
-    fixedLabel(1, QStringLiteral("小"), {5400, 360, 195, 195}, false);
+    fixedLabel(0, tr("地球の大きさ"), {3480, 300, 1665, 195}, true);
+    fixedLabel(1, tr("小"), {5400, 360, 195, 195}, false);
     HS_V = slider(frame, "HS_V", {5640, 300, 1155, 255});
-    fixedLabel(2, QStringLiteral("大"), {6840, 360, 195, 195}, false);
+    fixedLabel(2, tr("大"), {6840, 360, 195, 195}, false);
     lbl_V = addLabel(frame, SliderValueText(0), {5640, 600, 1155, 195}, true);
     lbl_V->setObjectName(QStringLiteral("lbl_V"));
 
-    fixedLabel(3, QStringLiteral("移動ｽﾋﾟｰﾄﾞ"), {3480, 1020, 1665, 195}, true);
-    fixedLabel(4, QStringLiteral("遅"), {5400, 1080, 195, 195}, false);
+    fixedLabel(3, tr("移動ｽﾋﾟｰﾄﾞ"), {3480, 1020, 1665, 195}, true);
+    fixedLabel(4, tr("遅"), {5400, 1080, 195, 195}, false);
     HS_S = slider(frame, "HS_S", {5640, 1020, 1155, 255});
-    fixedLabel(5, QStringLiteral("速"), {6840, 1080, 195, 195}, false);
+    fixedLabel(5, tr("速"), {6840, 1080, 195, 195}, false);
     lbl_S = addLabel(frame, SliderValueText(0), {5640, 1320, 1155, 195}, true);
     lbl_S->setObjectName(QStringLiteral("lbl_S"));
 
@@ -196,8 +196,8 @@ void Tavrolin_P::createControls()
         Pic_m[i]->setGeometry(pixels(i == 0 ? 180 : 5760, 2880, 1845, 780));
         connect(Pic_m[i], &PictureBox::Click, this, &Tavrolin_P::Pic_mClick);
     }
-    Cmd_Set = button(this, "Cmd_Set", QStringLiteral("設定"), {2160, 2880, 1695, 495});
-    Cmd_Can = button(this, "Cmd_Can", QStringLiteral("ｷｬﾝｾﾙ"), {3900, 2880, 1695, 495});
+    Cmd_Set = button(this, "Cmd_Set", tr("設定"), {2160, 2880, 1695, 495});
+    Cmd_Can = button(this, "Cmd_Can", tr("ｷｬﾝｾﾙ"), {3900, 2880, 1695, 495});
 
     // The label follows the thumb while it is dragged as well as after every change.
     for (auto [bar, label] : {std::pair {HS_V, lbl_V}, std::pair {HS_S, lbl_S}}) {
@@ -308,9 +308,9 @@ void Tavrolin_P::Cmd_FileClick()
 {
     OpenFileRequest request;
     request.owner = this;
-    request.filterDescription = QStringLiteral("BGMﾌｧｲﾙ (MP3 WAV)");
+    request.filterDescription = tr("BGMﾌｧｲﾙ (MP3 WAV)");
     request.patterns = {QStringLiteral("*.MP3"), QStringLiteral("*.WAV")};
-    request.title = QStringLiteral("ﾌｧｲﾙを開く");
+    request.title = tr("ﾌｧｲﾙを開く");
     request.folder = QString::fromUtf8(ShellSettings.BgmFolder);
     const std::optional<std::string> chosen = GetOpenFileName(request);
     // Without a window manager nobody hands the focus back when the chooser goes.

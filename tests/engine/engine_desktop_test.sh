@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real engine on the desktops users have: frames paced on a display that ignores the swap
 # interval, trails on a driver that keeps nothing of the back buffer, staying on top of a window
-# manager's new windows with the keyboard held, and one ride per monitor.
+# manager's new windows with the keyboard held, one ride per monitor, and no frames while nobody
+# can see the ride.
 set -euo pipefail
 bin=$1
 scripts=${TAVROLIN_SCRIPTS:?}
@@ -143,11 +144,66 @@ one_ride_per_monitor() {
   kill "$nested"
 }
 
+# CPU ticks (user + system) process $1 has used so far.
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+
+# Once the command $1 has hidden the ride: no frames and hardly any CPU for ten seconds; once the
+# command $2 shows it again, frames within half a second. $log and $ride name the ride.
+rests_while() {
+  local hide=$1 show=$2
+  eval "$hide"
+  # The frame under way when the notice came may still be swapped.
+  local settled=""
+  for _ in $(seq 30); do
+    local before
+    before=$(swaps "$log")
+    sleep 0.2
+    [ "$(swaps "$log")" -eq "$before" ] && { settled=yes; break; }
+  done
+  [ -n "$settled" ] || fail "frames went on after: $hide"
+  local count0 ticks0 start=${EPOCHREALTIME/./}
+  count0=$(swaps "$log") ticks0=$(cpu_ticks "$ride")
+  until_within '[ $(( ${EPOCHREALTIME/./} - start )) -ge 10000000 ]' 150
+  local count1 ticks1 elapsed=$(( ${EPOCHREALTIME/./} - start ))
+  count1=$(swaps "$log") ticks1=$(cpu_ticks "$ride")
+  [ "$count1" -eq "$count0" ] || fail "$((count1 - count0)) frames drawn after: $hide"
+  # Below 2 % of a core over the time measured.
+  local hertz
+  hertz=$(getconf CLK_TCK)
+  [ $(( (ticks1 - ticks0) * 1000000 * 100 / hertz )) -lt $(( 2 * elapsed )) ] ||
+    fail "$((ticks1 - ticks0)) CPU ticks in $((elapsed / 1000)) ms after: $hide"
+  local shown=${EPOCHREALTIME/./}
+  eval "$show"
+  until_within '[ "$(swaps "$log")" -gt "$count1" ]' 50 || fail "no frames after: $show"
+  local waited=$(( (${EPOCHREALTIME/./} - shown) / 1000 ))
+  [ "$waited" -le 500 ] || fail "frames came $waited ms after: $show"
+  echo "rested: $((ticks1 - ticks0)) CPU ticks of $hertz/s in $((elapsed / 1000)) ms; frames $waited ms after showing"
+}
+
+rests_while_nobody_can_see_it() {
+  "$bin/tavrolin_test_window" window manager 640x400 >"$work/host" 2>/dev/null & local window=$!
+  until_within '[ -s "$work/host" ]' 100 || fail "the host window did not appear"
+  host=$(head -n 1 "$work/host")
+  log=$work/swaps-rest
+  # Unpaced, so that only resting keeps it asleep: freeglut itself skips the drawing of a covered
+  # window, but not the idle loop around it.
+  start_ride "$log" --window-id "$host" --unpaced
+  until_within '[ "$(swaps "$log")" -ge 30 ]' 150 || fail "the hosted ride did not start swapping"
+  export host log ride
+  rests_while 'xdotool windowunmap --sync "$host"' 'xdotool windowmap "$host"'
+  rests_while 'xmessage -geometry 800x600+0+0 covered & cover=$!;
+    until_within "xwininfo -name xmessage 2>/dev/null | grep -q IsViewable" 100 || fail "no covering window"' \
+    'kill "$cover"'
+  kill "$ride" "$window"
+}
+
 export -f fail ended_within until_within swaps swap_time start_ride fraction above \
-  paced_and_trails_on_a_discarding_driver stays_on_top_under_a_window_manager one_ride_per_monitor
+  paced_and_trails_on_a_discarding_driver stays_on_top_under_a_window_manager one_ride_per_monitor \
+  cpu_ticks rests_while rests_while_nobody_can_see_it
 export bin work
 # Small enough that frames fit the refresh period even on a busy machine.
 "$scripts/with-xvfb" --size 640x360 bash -c 'set -euo pipefail; paced_and_trails_on_a_discarding_driver'
 "$scripts/with-xvfb" --size 1280x720 bash -c 'set -euo pipefail; stays_on_top_under_a_window_manager'
 "$scripts/with-xvfb" --size 2560x720 bash -c 'set -euo pipefail; one_ride_per_monitor'
-echo "engine desktop: 3 passed, 0 failed"
+"$scripts/with-xvfb" --size 1280x720 bash -c 'set -euo pipefail; rests_while_nobody_can_see_it'
+echo "engine desktop: 4 passed, 0 failed"

@@ -23,7 +23,11 @@ wait_for_window() {
   return 1
 }
 
+# Where the pointer is, as "X Y".
+pointer_at() { xdotool getmouselocation --shell | awk -F= '/^[XY]=/ { printf "%s ", $2 }' | sed 's/ $//'; }
+
 early_exit_waits_for_the_fade_in() {
+  xdotool mousemove 5 5
   local launched=${EPOCHREALTIME/./}
   "$bin/Tavrolin.dll" & local ride=$!
   local window
@@ -34,6 +38,12 @@ early_exit_waits_for_the_fade_in() {
   grep -q 'Absolute upper-left Y:  0' <<<"$geometry" || fail "window not at y 0"
   grep -q 'Width: 1280' <<<"$geometry" || fail "window not screen wide"
   grep -q 'Height: 720' <<<"$geometry" || fail "window not screen high"
+  local tenth
+  for tenth in $(seq 50); do
+    [ "$(pointer_at)" = "640 360" ] && break
+    sleep 0.1
+  done
+  [ "$(pointer_at)" = "640 360" ] || fail "pointer at $(pointer_at), not in the middle of the window"
 
   # Keys other than Esc/Q/q and the mouse never end the ride.
   xdotool mousemove 100 100 click 1 mousemove 600 300 key a key space key Return key w 2>/dev/null
@@ -61,7 +71,7 @@ ride_shows_the_ribbon_and_ends_on_escape() {
   wait "$ride" || fail "engine exit status $?"
 }
 
-export -f fail ended_within wait_for_window early_exit_waits_for_the_fade_in ride_shows_the_ribbon_and_ends_on_escape
+export -f fail ended_within wait_for_window pointer_at early_exit_waits_for_the_fade_in ride_shows_the_ribbon_and_ends_on_escape
 export bin work
 "$scripts/with-xvfb" --size 1280x720 bash -c 'set -euo pipefail; early_exit_waits_for_the_fade_in; ride_shows_the_ribbon_and_ends_on_escape'
 echo "engine run: 2 passed, 0 failed"

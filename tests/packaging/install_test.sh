@@ -34,6 +34,8 @@ entries_validate() {
   for entry in share/applications/screensavers/tavrolin.desktop share/applications/tavrolin-settings.desktop; do
     [ -f "$prefix/$entry" ] || fail "$entry is missing"
     desktop-file-validate --no-hints "$prefix/$entry" || fail "$entry does not validate"
+    grep -q '^Name\[ja\]=.' "$prefix/$entry" && grep -q '^Comment\[ja\]=.*[^ -~]' "$prefix/$entry" \
+      || fail "$entry has no Japanese name and comment"
   done
   grep -qx 'Exec=tavrolin -root' "$prefix/share/applications/screensavers/tavrolin.desktop" || fail "the saver entry runs no 'tavrolin -root'"
   grep -qx 'Exec=tavrolin /c' "$prefix/share/applications/tavrolin-settings.desktop" || fail "the settings entry runs no 'tavrolin /c'"

@@ -20,6 +20,16 @@ message_then_end() {
   [ ! -e "$workfolder/Tavrolin1.alo" ] || fail "'$*' wrote pictures"
 }
 
+# Hosted, nobody could answer a box: the message goes to stderr, in the session's language.
+hosted_says_it_on_stderr_in_the_users_language() {
+  LANG=ja_JP.UTF-8 shell_ends_with 1 10 -root
+  grep -qxF 'Tavrolin.scr: Tavrolin.dll が同じﾌｫﾙﾀﾞに見つかりません！' "$shell_errors" \
+    || fail "the Japanese session was told: $(cat "$shell_errors")"
+  LANG=en_US.UTF-8 shell_ends_with 1 10 -root
+  grep -qxF 'Tavrolin.scr: Tavrolin.dll was not found in the same folder!' "$shell_errors" \
+    || fail "the English session was told: $(cat "$shell_errors")"
+}
+
 preview_works_without_the_engine() {
   make_window area 152x112
   start_shell /p "$window_id"
@@ -36,5 +46,6 @@ preview_works_without_the_engine() {
 message_then_end /s
 message_then_end /c
 message_then_end
+hosted_says_it_on_stderr_in_the_users_language
 preview_works_without_the_engine
-echo "shell without engine: 4 passed"
+echo "shell without engine: 5 passed"

@@ -4,19 +4,27 @@
 #include "shell/dialog/outline_shape.h"
 #include "shell/dialog/picture_box.h"
 #include "shell/dialog/tavrolin_p.h"
+#include "shell/entry.h"
 #include "shell/settings_file.h"
 #include "shell/shell_settings.h"
+#include "shell/translation.h"
+#include "shell/user_language.h"
 #include "tests/support/temporary_folder.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
+#include <QTranslator>
 #include <QUrl>
+#include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <fstream>
 #include <gtest/gtest.h>
 
@@ -385,6 +393,159 @@ TEST_F(DialogTest, FocusMovesInTheGivenOrder)
     EXPECT_EQ(seen, order);
     for (QWidget* control : order)
         EXPECT_TRUE(control->focusPolicy() & Qt::TabFocus) << control->objectName().toStdString();
+}
+
+TEST(UserLanguageTest, LocaleVariablesAreReadAsGettextReadsThem)
+{
+    using enum UserLanguage;
+    // LANGUAGE, LC_ALL, LC_MESSAGES, LANG.
+    const std::pair<LocaleVariables, UserLanguage> cases[] = {
+        {{"", "", "", "ja_JP.UTF-8"}, Japanese},
+        {{"", "", "", "de_DE.UTF-8"}, English},
+        {{"", "", "", "jv_ID"}, English},
+        {{"", "", "", ""}, English},
+        {{"", "C", "", "ja_JP.UTF-8"}, English},
+        {{"", "en_GB.UTF-8", "ja_JP.UTF-8", ""}, English},
+        {{"", "", "ja_JP.eucJP@cjk", "en_US.UTF-8"}, Japanese},
+        // LANGUAGE comes first, but not under C or POSIX; C.UTF-8 is neither.
+        {{"ja", "", "", ""}, English},
+        {{"ja", "", "", "POSIX"}, English},
+        {{"ja:en", "", "", "C.UTF-8"}, Japanese},
+        {{"en_GB:ja", "", "", "ja_JP.UTF-8"}, English},
+        // Entries without a translation are passed over; without any the locale decides.
+        {{"fr::ja", "", "", "en_US.UTF-8"}, Japanese},
+        {{"fr", "", "", "ja_JP.UTF-8"}, Japanese},
+    };
+    for (const auto& [variables, expected] : cases)
+        EXPECT_EQ(UserLanguageOf(variables), expected) << variables.language << " " << variables.all << " "
+                                                       << variables.messages << " " << variables.lang;
+}
+
+// LANG for this process as a user's session sets it, with the translation the program installs
+// for it; both undone at the end.
+class SessionLanguage {
+public:
+    explicit SessionLanguage(const char* lang)
+    {
+        for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
+            if (const char* value = std::getenv(name))
+                m_saved.emplace_back(name, value);
+            unsetenv(name);
+        }
+        setenv("LANG", lang, 1);
+        m_translator.reset(InstallTranslation(*QCoreApplication::instance(), UserLanguageFromEnvironment()));
+    }
+    ~SessionLanguage()
+    {
+        unsetenv("LANG");
+        for (const auto& [name, value] : m_saved)
+            setenv(name.c_str(), value.c_str(), 1);
+    }
+
+private:
+    std::vector<std::pair<std::string, std::string>> m_saved;
+    std::unique_ptr<QTranslator> m_translator; // a deleted translator removes itself
+};
+
+// Every text of the dialog with the place the layout gives it (twips inside its parent).
+struct DialogText {
+    std::function<QWidget*(const Tavrolin_P&)> widget;
+    QRect place;
+    const char* japanese;
+    const char* english;
+};
+
+std::vector<DialogText> dialogTexts()
+{
+    const auto label = [](int index) { return [index](const Tavrolin_P& d) -> QWidget* { return d.lbl.at(index); }; };
+    const auto kind = [](int index) { return [index](const Tavrolin_P& d) -> QWidget* { return d.lbl_BGM[index]; }; };
+    return {
+        {label(15), {300, 300, 1665, 195}, "BGM", "Music"},
+        {kind(1), {660, 780, 645, 195}, "音楽CD", "CD"},
+        {label(14), {2100, 780, 990, 195}, "曲目をﾘﾋﾟｰﾄ", "on repeat"},
+        {kind(0), {660, 1080, 330, 195}, "なし", "Off"},
+        {kind(2), {660, 1380, 900, 195}, "MP3、WAV", "File"},
+        {label(0), {3480, 300, 1665, 195}, "地球の大きさ", "Planet size"},
+        {label(1), {5400, 360, 195, 195}, "小", "−"},
+        {label(2), {6840, 360, 195, 195}, "大", "+"},
+        {[](const Tavrolin_P& d) { return d.lbl_V; }, {5640, 600, 1155, 195}, "標準", "Normal"},
+        {label(3), {3480, 1020, 1665, 195}, "移動ｽﾋﾟｰﾄﾞ", "Travel speed"},
+        {label(4), {5400, 1080, 195, 195}, "遅", "−"},
+        {label(5), {6840, 1080, 195, 195}, "速", "+"},
+        {[](const Tavrolin_P& d) { return d.lbl_S; }, {5640, 1320, 1155, 195}, "標準", "Normal"},
+        {[](const Tavrolin_P& d) { return d.Cmd_Set; }, {2160, 2880, 1695, 495}, "設定", "Save"},
+        {[](const Tavrolin_P& d) { return d.Cmd_Can; }, {3900, 2880, 1695, 495}, "ｷｬﾝｾﾙ", "Cancel"},
+        {[](const Tavrolin_P& d) { return d.Cmd_File; }, {360, 1680, 675, 375}, "...", "..."},
+    };
+}
+
+QString shownText(QWidget* widget)
+{
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        return label->text();
+    return static_cast<ccXPButton*>(widget)->Caption();
+}
+
+TEST_F(DialogTest, TextsAreTheUserLanguagesAndTheWindowTitlesStayAsTheyAre)
+{
+    for (const char* lang : {"ja_JP.UTF-8", "en_US.UTF-8"}) {
+        SCOPED_TRACE(lang);
+        const SessionLanguage session(lang);
+        const bool english = lang[0] == 'e';
+        const auto expected = [english](const char* japanese, const char* inEnglish) {
+            return QString::fromUtf8(english ? inEnglish : japanese);
+        };
+        Tavrolin_P dialog;
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("■Tavrolin■"));
+        // The font database names families in the locale's language when it is first filled.
+        EXPECT_EQ(dialog.lbl_BGM[1]->font().family(), QStringLiteral("IPAPGothic"));
+        for (const DialogText& text : dialogTexts())
+            EXPECT_EQ(shownText(text.widget(dialog)), expected(text.japanese, text.english))
+                << text.widget(dialog)->objectName().toStdString();
+        dialog.HS_V->setValue(-1);
+        dialog.HS_V->setValue(0);
+        EXPECT_EQ(dialog.lbl_V->text(), expected("標準", "Normal"));
+
+        OpenFileRequest asked;
+        dialog.GetOpenFileName = [&](const OpenFileRequest& request) {
+            asked = request;
+            return std::nullopt;
+        };
+        emit dialog.Cmd_File->Click();
+        EXPECT_EQ(asked.title, expected("ﾌｧｲﾙを開く", "Open File"));
+        EXPECT_EQ(asked.filterDescription, expected("BGMﾌｧｲﾙ (MP3 WAV)", "Music files (MP3 WAV)"));
+        EXPECT_EQ(MissingEngineText(), expected("Tavrolin.dll が同じﾌｫﾙﾀﾞに見つかりません！",
+                                                "Tavrolin.dll was not found in the same folder!"));
+        EXPECT_EQ(QCoreApplication::translate("Tavrolin_P", "設定を保存できませんでした。\n%1").arg("x"),
+                  expected("設定を保存できませんでした。\nx", "The settings could not be saved.\nx"));
+    }
+}
+
+TEST_F(DialogTest, EnglishTextsFitTheirPlacesInTheDialogsFontAndInTheFallbackFont)
+{
+    const SessionLanguage session("en_US.UTF-8");
+    Tavrolin_P dialog;
+    ASSERT_EQ(dialog.logicalDpiX(), 96);
+    // A desktop without Japanese fonts shows the dialog in the application's font, DejaVu Sans
+    // on Debian.
+    QFont fallback(QStringLiteral("DejaVu Sans"));
+    fallback.setPointSizeF(9.75);
+    ASSERT_EQ(QFontInfo(fallback).family(), QStringLiteral("DejaVu Sans"));
+    for (const DialogText& text : dialogTexts()) {
+        QWidget* widget = text.widget(dialog);
+        SCOPED_TRACE(widget->objectName().toStdString());
+        ASSERT_EQ(widget->font().family(), QStringLiteral("IPAPGothic"));
+        // 15 twips make a pixel at 96 dpi.
+        const QRect place(text.place.topLeft() / 15, text.place.size() / 15);
+        // A label too narrow for its text would have grown beyond its place.
+        EXPECT_EQ(widget->x(), place.x());
+        EXPECT_EQ(widget->width(), place.width());
+        // A button's caption needs room for its edges as well.
+        const int room = qobject_cast<QLabel*>(widget) ? place.width() : place.width() - 16;
+        for (const QFont& font : {widget->font(), fallback})
+            EXPECT_LE(QFontMetrics(font).size(Qt::TextSingleLine | Qt::TextShowMnemonic, shownText(widget)).width(), room)
+                << font.family().toStdString() << ": " << shownText(widget).toStdString();
+    }
 }
 
 }

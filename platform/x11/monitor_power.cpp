@@ -1,0 +1,32 @@
+#include "monitor_power.h"
+
+#include "x_connection.h"
+
+#include <X11/Xmd.h>
+#include <X11/extensions/dpms.h>
+
+MonitorPower CurrentMonitorPower()
+{
+    Display* const display = SharedDisplay();
+    if (!display)
+        return MonitorPower::On;
+    static const bool hasDpms = [display] {
+        int eventBase = 0;
+        int errorBase = 0;
+        return DPMSQueryExtension(display, &eventBase, &errorBase) && DPMSCapable(display);
+    }();
+    CARD16 level = DPMSModeOn;
+    BOOL enabled = False;
+    if (!hasDpms || !DPMSInfo(display, &level, &enabled) || !enabled)
+        return MonitorPower::On;
+    switch (level) {
+    case DPMSModeStandby:
+        return MonitorPower::Standby;
+    case DPMSModeSuspend:
+        return MonitorPower::Suspend;
+    case DPMSModeOff:
+        return MonitorPower::Off;
+    default:
+        return MonitorPower::On;
+    }
+}
