@@ -1,64 +1,40 @@
 // The Wayland floor: the engine's Wayland window system driving the least a frame of the ride
-// must do (depth clear, the trails' dimming of the previous frame, swap), paced by the
-// compositor. Ends on Esc, SIGTERM or SIGINT, or after --frames N frames; prints its frame rate
-// and CPU time per frame.
+// must do (the trails' dimming of the previous frame with the copy where the back buffer is not
+// kept, depth clear, swap), paced by the compositor's frame callbacks. Ends on Esc, SIGTERM or
+// SIGINT. Its frames and CPU time are measured from outside, as the engine's are.
+#include "engine/engine_state.h"
+#include "engine/scene/kept_frame.h"
+#include "engine/scene/overlay.h"
 #include "platform/wayland/wayland_window_system.h"
 
 #include <GL/gl.h>
-#include <chrono>
 #include <csignal>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <ctime>
 
 namespace {
 
 volatile std::sig_atomic_t stopSignal = 0;
 bool escape = false;
-long framesWanted = 0;
-long frames = 0;
-std::chrono::steady_clock::time_point firstFrame;
-double firstCpu = 0;
-
-double processSeconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return now.tv_sec + now.tv_nsec * 1e-9;
-}
+KeptFrame floorKept;
 
 bool start()
 {
-    glClearColor(0, 0, 0, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
     return true;
 }
 
 void resize(int width, int height)
 {
+    windowWidth = width;
+    windowHeight = height;
     glViewport(0, 0, width, height);
 }
 
 bool frame()
 {
-    if (frames == 0) {
-        firstFrame = std::chrono::steady_clock::now();
-        firstCpu = processSeconds();
-    }
-    // The previous frame darkened in place by a third, as the trails do.
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glColor4f(0, 0, 0, 0.33f);
-    glRectf(-1, -1, 1, 1);
-    glDisable(GL_BLEND);
+    setOverlayProjection();
+    floorKept.fadeBack(0.33f, windowWidth, windowHeight);
     glClear(GL_DEPTH_BUFFER_BIT);
-    ++frames;
-    return !escape && (framesWanted == 0 || frames < framesWanted);
+    floorKept.keep();
+    return !escape;
 }
 
 void key(unsigned char pressed)
@@ -71,14 +47,14 @@ bool stopRequested()
     return stopSignal != 0;
 }
 
-void backBufferKept(bool) {}
+void backBufferKept(bool kept)
+{
+    floorKept.setBackBufferKept(kept);
+}
 
 void release()
 {
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - firstFrame).count();
-    if (frames > 1 && seconds > 0)
-        std::printf("floor: %ld frames, %.1f fps, CPU %.2f ms/frame\n", frames, (frames - 1) / seconds,
-                    (processSeconds() - firstCpu) * 1000 / frames);
+    floorKept.release();
 }
 
 void recordStop(int)
@@ -88,23 +64,12 @@ void recordStop(int)
 
 }
 
-int main(int argc, char** argv)
+int main()
 {
-    WaylandRideOptions options;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--frames") == 0 && i + 1 < argc)
-            framesWanted = std::atol(argv[++i]);
-        else if (std::strcmp(argv[i], "--output") == 0 && i + 1 < argc)
-            options.outputName = argv[++i];
-        else if (std::strcmp(argv[i], "--background") == 0)
-            options.background = true;
-        else if (std::strcmp(argv[i], "--fullscreen-window") == 0)
-            options.fullscreenWindow = true;
-    }
     struct sigaction action {};
     action.sa_handler = recordStop;
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGINT, &action, nullptr);
     const RideHooks hooks{start, resize, frame, key, stopRequested, backBufferKept, release};
-    return RunWaylandWindowSystem(options, hooks);
+    return RunWaylandWindowSystem(WaylandRideOptions{}, hooks);
 }

@@ -5,7 +5,8 @@
 #   stop_compositor                    ends the one started
 # Both export WAYLAND_DISPLAY and XDG_RUNTIME_DIR for the clients, unset DISPLAY and set
 # $compositor to the server's process id; start_sway also exports SWAYSOCK for swaymsg.
-# FOLDER must be empty or missing; it holds the runtime folder and the compositor's log.
+# FOLDER receives the compositor's log; the runtime folder is a new one under /tmp (one that
+# nobody can reach), removed by stop_compositor.
 
 # Waits up to $2 tenths of a second until the command $1 succeeds.
 wayland_wait_until() {
@@ -25,24 +26,26 @@ wayland_socket_in() {
 
 start_sway() {
   local folder=$1 size=${2:-1280x720} outputs=${3:-1}
-  mkdir -p "$folder/runtime"
-  # nobody must reach its runtime folder through this one.
-  chmod 0755 "$folder"
-  chown nobody:nogroup "$folder/runtime"
-  chmod 0700 "$folder/runtime"
-  local config=$folder/sway.config index
+  mkdir -p "$folder"
+  wayland_runtime=$(mktemp -d /tmp/tavrolin-wayland.XXXXXX)
+  chmod 0711 "$wayland_runtime"
+  mkdir "$wayland_runtime/sway"
+  local runtime=$wayland_runtime/sway
+  chown nobody:nogroup "$runtime"
+  chmod 0700 "$runtime"
+  local config=$runtime/config index
   {
     echo "xwayland disable"
     echo "default_border none"
     for index in 1 2 3 4; do echo "output HEADLESS-$index resolution $size"; done
   } >"$config"
-  chmod 0644 "$config"
+  chown nobody:nogroup "$config"
   # sway refuses to run as root; clients running as root reach its socket all the same.
-  env -i PATH="$PATH" HOME="$folder/runtime" XDG_RUNTIME_DIR="$folder/runtime" \
+  env -i PATH="$PATH" HOME="$runtime" XDG_RUNTIME_DIR="$runtime" \
     WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 WLR_HEADLESS_OUTPUTS="$outputs" \
     setpriv --reuid=nobody --regid=nogroup --clear-groups sway -c "$config" >"$folder/compositor.log" 2>&1 &
   compositor=$!
-  export XDG_RUNTIME_DIR=$folder/runtime
+  export XDG_RUNTIME_DIR=$runtime
   unset DISPLAY
   if ! wayland_wait_until 'wayland_socket_in "$XDG_RUNTIME_DIR" >/dev/null &&
       ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock >/dev/null 2>&1' 200; then
@@ -61,9 +64,9 @@ start_sway() {
 
 start_weston() {
   local folder=$1 size=${2:-1280x720}
-  mkdir -p "$folder/runtime"
-  chmod 0700 "$folder/runtime"
-  export XDG_RUNTIME_DIR=$folder/runtime
+  mkdir -p "$folder"
+  wayland_runtime=$(mktemp -d /tmp/tavrolin-wayland.XXXXXX)
+  export XDG_RUNTIME_DIR=$wayland_runtime
   unset DISPLAY
   weston --backend=headless-backend.so --socket=wayland-tavrolin --width="${size%x*}" --height="${size#*x}" \
     --idle-time=0 >"$folder/compositor.log" 2>&1 &
@@ -77,8 +80,11 @@ start_weston() {
 }
 
 stop_compositor() {
-  [ -n "${compositor:-}" ] || return 0
-  kill "$compositor" 2>/dev/null || true
-  wait "$compositor" 2>/dev/null || true
+  if [ -n "${compositor:-}" ]; then
+    kill "$compositor" 2>/dev/null || true
+    wait "$compositor" 2>/dev/null || true
+  fi
   compositor=""
+  [ -z "${wayland_runtime:-}" ] || rm -rf "$wayland_runtime"
+  wayland_runtime=""
 }

@@ -15,8 +15,9 @@
 
 namespace {
 
-// Longest sleep between looks at the stop request while the compositor wants no frame. The
-// signal also cuts the sleep short; this only bounds a signal that lands just before poll().
+// Longest sleep between looks at the stop request while the compositor wants no frame. A stop
+// signal cuts the sleep short when it lands on this thread; this bounds one that lands on a
+// driver thread or just before poll().
 constexpr int restMilliseconds = 100;
 
 int compositorGone()
@@ -50,7 +51,7 @@ bool pumpEvents(wl_display* display, int timeout)
     return wl_display_dispatch_pending(display) >= 0 && wl_display_get_error(display) == 0;
 }
 
-// The ride's own state in the window system, kept for the key hook (a plain function pointer).
+// The running ride's hooks, for the seat's key callback (a plain function pointer).
 const RideHooks* activeHooks = nullptr;
 
 void passKey(unsigned char key)

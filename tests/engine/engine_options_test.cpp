@@ -64,3 +64,21 @@ TEST(EngineOptions, WaylandOnlyWhereTheSessionIsWaylandOrAskedFor)
     EXPECT_TRUE(choosesWayland(parse({"--wayland"}), nullptr, ":0", "x11"));
     EXPECT_TRUE(choosesWayland(parse({"--x11", "--wayland"}), "wayland-0", ":0", "wayland"));
 }
+
+TEST(EngineOptions, WaylandPlacement)
+{
+    const EngineOptions options = parse({"--output", "HEADLESS-2", "--background", "--fullscreen-window"});
+    EXPECT_EQ(options.outputName, "HEADLESS-2");
+    EXPECT_TRUE(options.background);
+    EXPECT_TRUE(options.fullscreenWindow);
+    const EngineOptions none = parse({});
+    EXPECT_EQ(none.outputName, "");
+    EXPECT_FALSE(none.background);
+    EXPECT_FALSE(none.fullscreenWindow);
+    // A missing name leaves the choice to the compositor, and the word after is not read as one.
+    EXPECT_EQ(parse({"--output"}).outputName, "");
+    EXPECT_EQ(parse({"--output", ""}).outputName, "");
+    const EngineOptions swallowed = parse({"--output", "--background"});
+    EXPECT_EQ(swallowed.outputName, "");
+    EXPECT_FALSE(swallowed.background);
+}

@@ -1,7 +1,7 @@
-// Preloaded into the real engine. TAVROLIN_SWAP_LOG=file: after every swap the file holds the
-// swap count and the steady-clock milliseconds of that swap. TAVROLIN_DISCARD_BACK_BUFFER=1:
-// behaves like a flip-based driver that keeps nothing: magenta garbage in the back buffer after
-// every swap, GLX_EXT_buffer_age offered and reading 0.
+// Preloaded into the real engine. TAVROLIN_SWAP_LOG=file: after every swap (GLX, or EGL on
+// Wayland) the file holds the swap count and the steady-clock milliseconds of that swap.
+// TAVROLIN_DISCARD_BACK_BUFFER=1: behaves like a flip-based driver that keeps nothing: magenta
+// garbage in the back buffer after every swap, GLX_EXT_buffer_age offered and reading 0.
 #include <GL/gl.h>
 #include <GL/glx.h>
 #include <GL/glxext.h>
@@ -60,6 +60,15 @@ void paintGarbage()
 }
 
 extern "C" {
+
+// EGL's types spelled out: EGLBoolean is an unsigned int, displays and surfaces are pointers.
+unsigned int eglSwapBuffers(void* display, void* surface)
+{
+    static const auto swap = real<unsigned int (*)(void*, void*)>("eglSwapBuffers");
+    const unsigned int shown = swap(display, surface);
+    logSwap();
+    return shown;
+}
 
 void glXSwapBuffers(Display* display, GLXDrawable drawable)
 {
