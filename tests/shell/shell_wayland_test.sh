@@ -5,15 +5,12 @@ source "$(dirname "$0")/e2e_common.sh"
 source "$scripts/wayland-compositors.sh"
 unset DISPLAY
 
-sway_folder=""
-trap 'stop_compositor; [ -z "$sway_folder" ] || rm -rf "$sway_folder"; cleanup' EXIT
+trap 'stop_compositor; cleanup' EXIT
 
 # A fresh headless sway with $1 outputs of 1280x720 for each case.
 on_sway() {
   stop_compositor
-  [ -z "$sway_folder" ] || rm -rf "$sway_folder"
-  sway_folder=$(mktemp -d)
-  start_sway "$sway_folder" 1280x720 "$1" || fail "headless sway did not start"
+  start_sway "$work/compositor" 1280x720 "$1" || fail "headless sway did not start"
 }
 
 # The Tavrolin processes of this compositor that are still alive, as "pid name" lines.
