@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The shell on native Wayland, with no X display: a ride per output under headless sway, the
-# wallpaper under a window, the idle daemon's start and stop, and the ways it cannot start.
+# wallpaper under a window, the idle daemon's start and stop, and the ways it cannot start. (An
+# early Esc held until 2 s is the engine's own, tested with the engine.)
 source "$(dirname "$0")/e2e_common.sh"
 source "$scripts/wayland-compositors.sh"
 unset DISPLAY
@@ -85,34 +86,6 @@ a_ride_on_each_output_and_a_new_one_ended_by_one_key() {
   [ -z "$(pointer_requests)" ] || fail "X pointer requests on Wayland: '$(pointer_requests)'"
 }
 
-# How many engines the shell $1 runs now, zombies not counted.
-engines_of() {
-  ps -o stat= --ppid "$1" 2>/dev/null | grep -vc '^Z' || true
-}
-
-an_early_esc_is_held_until_two_seconds() {
-  # The virtual keyboard needs a moment before its keys reach a client, so it comes before the
-  # shell and presses a few times. The look counts only if it came before 2 s of ride: the rides
-  # start after the shell.
-  on_sway 1
-  wtype -s 600 -k Escape -s 150 -k Escape -s 150 -k Escape &
-  local typist=$!
-  start_shell /s
-  local started_at=$EPOCHREALTIME tenth
-  for tenth in $(seq 150); do [ "$(engines_of "$shell_pid")" -eq 1 ] && break; sleep 0.1; done
-  wait "$typist"
-  sleep 0.2
-  local engines
-  engines=$(engines_of "$shell_pid")
-  if awk -v s="$started_at" -v n="$EPOCHREALTIME" 'BEGIN { exit !(n - s < 2.0) }'; then
-    [ "$engines" -eq 1 ] || fail "Esc before 2 s ended the ride at once"
-  else
-    echo "note: the early Esc came too late to tell"
-  fi
-  wtype -s 1500 -k Escape
-  none_left_within 10 || fail "left running 1 s after Esc: $(live_on_compositor)"
-}
-
 a_wallpaper_rides_around_a_window_and_ends_on_sigterm() {
   on_sway 1
   swaymsg -q 'for_window [title="grey"] "floating enable, resize set 400 300, move position 440 210"'
@@ -166,9 +139,8 @@ no_compositor_no_x_display_ends_at_once() {
 }
 
 a_ride_on_each_output_and_a_new_one_ended_by_one_key
-an_early_esc_is_held_until_two_seconds
 a_wallpaper_rides_around_a_window_and_ends_on_sigterm
 the_idle_daemon_starts_the_ride_and_activity_stops_it
 the_ride_ends_with_its_compositor
 no_compositor_no_x_display_ends_at_once
-echo "shell wayland: 6 passed"
+echo "shell wayland: 5 passed"
