@@ -11,10 +11,12 @@
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
-#include <string>
 #include <filesystem>
 #include <memory>
+#include <string>
 #include <vector>
+
+class QScreen;
 
 // The host window of a screensaver run: exists as a native window titled "Tavrolin_Main" so that
 // other starts of the shell see it, but is never shown. Loading it exports the engine's two
@@ -22,8 +24,6 @@
 // gone. Hosted in a manager's window it has no native window at all: the engine rides inside the
 // manager's window, and the run ends when the engine or that window has gone. On Wayland there
 // is no marker window (the run lock alone guards) and the run ends as OutputRides says.
-class QScreen;
-
 class Tavrolin_S : public QWidget {
     Q_OBJECT
 
