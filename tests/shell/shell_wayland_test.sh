@@ -8,6 +8,30 @@ unset DISPLAY
 
 trap 'stop_compositor; cleanup' EXIT
 
+# Music through a sound server of the test's own, so that it is heard once whatever the outputs.
+mkdir -p "$work/pulse"
+pulseaudio -n --daemonize=no --use-pid-file=no --exit-idle-time=-1 \
+  --load="module-native-protocol-unix auth-anonymous=1 socket=$work/pulse/native" \
+  --load="module-null-sink sink_name=tavrolin_test" >"$work/pulse/log" 2>&1 &
+started+=("$!")
+export PULSE_SERVER=unix:$work/pulse/native
+for _ in $(seq 100); do timeout 5 pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+gst-launch-1.0 -q audiotestsrc num-buffers=86 ! wavenc ! filesink location="$work/loop.wav" >/dev/null 2>&1 ||
+  fail "cannot make the test sound"
+"$bin/tavrolin_put_setting" BgmKind 2 && "$bin/tavrolin_put_setting" BgmFile "$work/loop.wav" || fail "cannot set music"
+
+# True once $1 sound streams play, waiting up to $2 tenths of a second; more than one never may.
+streams_play_within() {
+  local tenth count
+  for tenth in $(seq "$2"); do
+    count=$(timeout 5 pactl list sink-inputs | grep -c 'Corked: no' || true)
+    [ "$count" -le 1 ] || fail "$count streams play at once"
+    [ "$count" -eq "$1" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
 # A fresh headless sway with $1 outputs of 1280x720 for each case.
 on_sway() {
   stop_compositor
@@ -71,6 +95,7 @@ a_ride_on_each_output_and_a_new_one_ended_by_one_key() {
   start_shell /s
   local shell=$shell_pid started_at=$SECONDS
   [ "$(engines_on_outputs 2 150)" = "HEADLESS-1 HEADLESS-2" ] || fail "rides on: '$(engines_on_outputs 2 1)'"
+  streams_play_within 1 50 || fail "no music heard during the ride"
   planet_in_the_middle_of HEADLESS-1 80 || fail "no planet in the middle of HEADLESS-1"
   planet_in_the_middle_of HEADLESS-2 80 || fail "no planet in the middle of HEADLESS-2"
   # A second start while the ride goes ends at once and starts nothing.
@@ -105,6 +130,7 @@ a_wallpaper_rides_around_a_window_and_ends_on_sigterm() {
     sleep 0.5
   done
   [ -n "$shows" ] || fail "the wallpaper did not show around the window"
+  streams_play_within 0 1 || fail "the wallpaper plays music"
   kill -TERM "$shell_pid"
   none_left_within 10 || fail "left running 1 s after SIGTERM: $(live_on_compositor)"
 }
@@ -127,8 +153,10 @@ the_idle_daemon_starts_the_ride_and_activity_stops_it() {
 the_ride_ends_with_its_compositor() {
   start_shell /s
   [ "$(engines_on_outputs 1 150)" = HEADLESS-1 ] || fail "no ride to end"
+  streams_play_within 1 50 || fail "no music heard during the ride"
   stop_compositor
   none_left_within 10 || fail "left running 1 s after the compositor went: $(live_on_compositor)"
+  streams_play_within 0 10 || fail "music still plays 1 s after the compositor went"
 }
 
 no_compositor_no_x_display_ends_at_once() {
