@@ -80,6 +80,11 @@ EngineOptions parseEngineOptions(int argc, const char* const* argv)
             if (parseWhole(value, std::numeric_limits<int>::max(), number))
                 options.shellProcess = static_cast<int>(number);
             i += value != nullptr;
+        } else if (std::strcmp(word, "--scale") == 0 || std::strcmp(word, "--speed") == 0) {
+            int& level = std::strcmp(word, "--scale") == 0 ? options.scaleLevel : options.speedLevel;
+            if (parseWhole(value, 11, number) && number >= 1)
+                level = static_cast<int>(number);
+            i += value != nullptr;
         } else if (std::strcmp(word, "--monitor") == 0) {
             if (value != nullptr)
                 parseMonitor(value, options);

@@ -28,6 +28,10 @@ struct EngineOptions {
     std::string outputName;
     bool background = false;
     bool fullscreenWindow = false;
+    // --scale N, --speed N (1 to 11): this ride's levels in place of the settings file's. 0: the
+    // file's.
+    int scaleLevel = 0;
+    int speedLevel = 0;
 };
 
 // Reads the options from argv; a malformed or missing value leaves that option at its default.

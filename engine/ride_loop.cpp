@@ -3,9 +3,9 @@
 #include "engine/engine_options.h"
 #include "engine/engine_state.h"
 #include "engine/frame_loop.h"
+#include "engine/stop_request.h"
 
 #include <GL/gl.h>
-#include <cstdlib>
 
 bool startRide()
 {
@@ -49,5 +49,5 @@ bool rideOver(std::int64_t now)
 void endRide()
 {
     releaseResources();
-    std::exit(0);
+    endProcess();
 }

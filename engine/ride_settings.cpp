@@ -1,5 +1,6 @@
 #include "engine/ride_settings.h"
 
+#include "engine/engine_options.h"
 #include "engine/engine_state.h"
 #include "engine/random.h"
 #include "engine/scene/pattern_texture.h"
@@ -12,7 +13,7 @@
 
 std::string workFilePath(const char* name)
 {
-    return (WorkFolderPath() / name).string();
+    return WorkFilePath(name).string();
 }
 
 void formatTrackMessage(const Track& track, char* buffer, std::size_t size)
@@ -32,8 +33,12 @@ void loadRideSettings()
     exitRequestTime = 0;
 
     const std::string settings = workFilePath(SettingsFileName);
-    rideParams.scaleFactor = scaleFactorForLevel(GetPrivateProfileIntA(SettingsSection, "Scale", 5, settings));
-    rideParams.speedFactor = speedFactorForLevel(GetPrivateProfileIntA(SettingsSection, "Fast", 5, settings));
+    const int scaleLevel = engineOptions.scaleLevel != 0 ? engineOptions.scaleLevel
+                                                         : GetPrivateProfileIntA(SettingsSection, "Scale", 5, settings);
+    const int speedLevel = engineOptions.speedLevel != 0 ? engineOptions.speedLevel
+                                                         : GetPrivateProfileIntA(SettingsSection, "Fast", 5, settings);
+    rideParams.scaleFactor = scaleFactorForLevel(scaleLevel);
+    rideParams.speedFactor = speedFactorForLevel(speedLevel);
 
     particleField.clear();
     camera.reset(static_cast<float>(rideParams.fieldOfView));

@@ -10,8 +10,9 @@ class Track;
 std::string workFilePath(const char* name);
 
 // Reseeds the random source, resets the ride parameters, the ride state and the camera, reads
-// "Scale" and "Fast" from the settings file (missing: level 5), generates the first track and
-// posts its message. Needs a current GL context (it sets the clear colour).
+// "Scale" and "Fast" from the settings file (missing: level 5) unless the engine options give
+// their levels, generates the first track and posts its message. Needs a current GL context (it
+// sets the clear colour).
 void loadRideSettings();
 
 // Makes the ride's textures (spot, tent, sphere picture) into the texture table, gives the

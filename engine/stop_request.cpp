@@ -1,15 +1,19 @@
 #include "engine/stop_request.h"
 
+#include "platform/files/end_by_signal.h"
+
 #include <csignal>
+#include <cstdlib>
 #include <initializer_list>
 
 namespace {
 
 volatile std::sig_atomic_t requested = 0;
 
-void recordRequest(int)
+void recordRequest(int signalNumber)
 {
-    requested = 1;
+    if (requested == 0)
+        requested = signalNumber;
 }
 
 }
@@ -26,4 +30,11 @@ void listenForStopRequests()
 bool stopRequested()
 {
     return requested != 0;
+}
+
+void endProcess()
+{
+    if (requested == 0)
+        std::exit(0);
+    EndBySignal(requested);
 }

@@ -7,3 +7,7 @@ void listenForStopRequests();
 
 // True once one of those signals has arrived.
 bool stopRequested();
+
+// The last step of a ride's ending: the process dies by the stop signal that arrived (its
+// default action), so that its parent sees how it was ended, or exits with status 0 when none did.
+[[noreturn]] void endProcess();

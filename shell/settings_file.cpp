@@ -35,7 +35,7 @@ void readWholeNumber(std::string_view text, int offset, std::int16_t& field)
 
 std::filesystem::path SettingsFilePath()
 {
-    return WorkFolderPath() / SettingsFileName;
+    return WorkFilePath(SettingsFileName);
 }
 
 std::string GetIniString(std::string_view section, std::string_view key, const std::filesystem::path& file)
@@ -46,10 +46,10 @@ std::string GetIniString(std::string_view section, std::string_view key, const s
     return value;
 }
 
-void PutIniString(std::string_view section, std::string_view key, std::string_view value,
+bool PutIniString(std::string_view section, std::string_view key, std::string_view value,
                   const std::filesystem::path& file)
 {
-    WritePrivateProfileStringA(section, key, value, file);
+    return WritePrivateProfileStringA(section, key, value, file);
 }
 
 void LoadSettings()

@@ -12,15 +12,16 @@ inline constexpr std::string_view BgmKindKey = "BGM\x8B\xE6\x95\xAA";       // B
 inline constexpr std::string_view BgmRepeatKey = "BGM\xD8\xCB\xDF\xB0\xC4"; // BGMﾘﾋﾟｰﾄ
 inline constexpr std::string_view BgmFileKey = "BGM\xCC\xA7\xB2\xD9";       // BGMﾌｧｲﾙ
 
-// The settings file's path inside the work folder.
+// The settings file's path inside the work folder; empty when that folder is not private.
 std::filesystem::path SettingsFilePath();
 
 // The key's value, at most 255 bytes and cut at a NUL byte; empty text when the file, section or
 // key is missing.
 std::string GetIniString(std::string_view section, std::string_view key, const std::filesystem::path& file);
 
-// Writes the key (an empty value keeps the key with nothing after "="); a failed write is ignored.
-void PutIniString(std::string_view section, std::string_view key, std::string_view value,
+// Writes the key (an empty value keeps the key with nothing after "="). False, with errno saying
+// why, when it could not be written.
+bool PutIniString(std::string_view section, std::string_view key, std::string_view value,
                   const std::filesystem::path& file);
 
 // Fills ShellSettings from the settings file. A value that is not a number, or that does not fit

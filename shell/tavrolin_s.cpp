@@ -55,16 +55,25 @@ std::filesystem::path Tavrolin_S::EnginePath()
 }
 
 std::vector<std::vector<std::string>> Tavrolin_S::EngineArguments(NativeWindow hostWindow,
-                                                                  const std::vector<Monitor>& monitors)
+                                                                  const std::vector<Monitor>& monitors,
+                                                                  const RideOptions& options)
 {
-    if (hostWindow != 0)
-        return {{"--window-id", std::to_string(hostWindow)}};
-    if (monitors.size() < 2)
-        return {{}};
     std::vector<std::vector<std::string>> arguments;
-    for (const Monitor& monitor : monitors) {
-        arguments.push_back({"--monitor", std::to_string(monitor.x) + "," + std::to_string(monitor.y) + ","
-                                              + std::to_string(monitor.width) + "," + std::to_string(monitor.height)});
+    if (hostWindow != 0) {
+        arguments.push_back({"--window-id", std::to_string(hostWindow)});
+    } else if (monitors.size() < 2) {
+        arguments.emplace_back();
+    } else {
+        for (const Monitor& monitor : monitors) {
+            arguments.push_back({"--monitor", std::to_string(monitor.x) + "," + std::to_string(monitor.y) + ","
+                                                  + std::to_string(monitor.width) + "," + std::to_string(monitor.height)});
+        }
+    }
+    for (std::vector<std::string>& engine : arguments) {
+        if (options.scaleLevel != 0)
+            engine.insert(engine.end(), {"--scale", std::to_string(options.scaleLevel)});
+        if (options.speedLevel != 0)
+            engine.insert(engine.end(), {"--speed", std::to_string(options.speedLevel)});
     }
     return arguments;
 }
@@ -88,6 +97,8 @@ void Tavrolin_S::RideOnOutputs(bool background, const std::string& onlyOutput)
     std::vector<std::string> switches{"--wayland"};
     if (background)
         switches.push_back("--background");
+    const std::vector<std::string> levels = EngineArguments(0, {}, OneRideOptions).front();
+    switches.insert(switches.end(), levels.begin(), levels.end());
     m_outputRides = std::make_unique<OutputRides>(EnginePath(), switches);
     // Exits are cheap to look for, and one output's keys must end the others' rides at once.
     Timer3.setInterval(100);
@@ -106,26 +117,34 @@ void Tavrolin_S::Load()
 {
     Timer3.start();
 
-    const std::filesystem::path folder = WorkFolderPath();
-    SavePicture(Pic(1), folder / CharacterSheetFileName);
-    SavePicture(Pic(2), folder / SpherePictureFileName);
+    // Pictures go nowhere but a private work folder; without one the engine rides without them.
+    if (WorkFolderIsPrivate()) {
+        const std::filesystem::path folder = WorkFolderPath();
+        SavePicture(Pic(1), folder / CharacterSheetFileName);
+        SavePicture(Pic(2), folder / SpherePictureFileName);
+    }
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
 
     if (m_outputRides) {
         for (const QScreen* screen : QGuiApplication::screens())
             rideOnScreen(screen);
         connect(qGuiApp, &QGuiApplication::screenAdded, this, &Tavrolin_S::rideOnScreen);
-        if (!m_background)
+        m_music = OneRideOptions.music && !m_background;
+        if (m_music)
             StartMusic();
         return;
     }
 
     const std::vector<Monitor> monitors = m_hostWindow == 0 ? Monitors() : std::vector<Monitor>{};
-    for (const std::vector<std::string>& arguments : EngineArguments(m_hostWindow, monitors)) {
+    for (const std::vector<std::string>& arguments : EngineArguments(m_hostWindow, monitors, OneRideOptions)) {
         m_engines.push_back(std::make_unique<EngineProcess>());
         m_engines.back()->start(EnginePath(), arguments);
     }
     m_sinceEngineStart.start();
+    // Without music there is no turn at it to hold either.
+    m_music = OneRideOptions.music;
+    if (!m_music)
+        return;
     if (m_hostWindow == 0) {
         StartMusic();
     } else {
@@ -230,7 +249,7 @@ void Tavrolin_S::Unload()
         engine->end();
     if (m_outputRides)
         m_outputRides->endAll();
-    if ((m_hostWindow == 0 && !m_background) || m_musicLock.held())
+    if (m_music && (m_hostWindow == 0 || m_musicLock.held()))
         StopMusic();
     if (m_modeLetter == 'S' && m_hostWindow == 0 && !m_outputRides)
         ShowCursor(true);

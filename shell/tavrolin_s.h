@@ -3,6 +3,7 @@
 #include "engine_watch.h"
 #include "platform/x11/monitor.h"
 #include "platform/x11/native_window.h"
+#include "ride_options.h"
 #include "shell/lifetime/engine_process.h"
 #include "shell/lifetime/instance_lock.h"
 #include "shell/lifetime/output_rides.h"
@@ -42,8 +43,8 @@ public:
     // New outputs get a ride as they come.
     void RideOnOutputs(bool background, const std::string& onlyOutput);
 
-    // The start-up: pictures, engine, music. Returns once the engine has been started (or failed
-    // to) and the music with it.
+    // The start-up: pictures, engine, music (none with --no-music). Returns once the engine has
+    // been started (or failed to) and the music with it.
     void Load();
     // The end of the run, whatever its reason: engine ended, music stopped, pointer shown again
     // (mode 'S'), event loop ended. Runs once; later calls do nothing.
@@ -62,9 +63,11 @@ public:
     // The engine: the shell's own folder, then "Tavrolin.dll".
     static std::filesystem::path EnginePath();
     // What each engine of a run is told: nothing for one monitor (the whole screen, as always), a
-    // --monitor rectangle each for several, the window to ride in when hosted (one engine).
+    // --monitor rectangle each for several, the window to ride in when hosted (one engine); each
+    // also gets the levels the ride options set in place of the settings file's.
     static std::vector<std::vector<std::string>> EngineArguments(NativeWindow hostWindow,
-                                                                 const std::vector<Monitor>& monitors);
+                                                                 const std::vector<Monitor>& monitors,
+                                                                 const RideOptions& options = {});
     // The picture control array: item 1, the all-black 128 x 128 character sheet; item 2, the
     // 256 x 256 Earth map with clouds. Any other item gives a null picture.
     static QImage Pic(int item);
@@ -96,4 +99,5 @@ private:
     QElapsedTimer m_sinceEngineStart;
     EngineWatch m_engineWatch;
     bool m_unloaded = false;
+    bool m_music = true;
 };

@@ -3,10 +3,13 @@
 #include "lifetime/hosted_request.h"
 #include "lifetime/process_locks.h"
 #include "lifetime/ride_stop.h"
+#include "lifetime/session_bus.h"
 #include "lifetime/signal_watch.h"
+#include "platform/files/end_by_signal.h"
 #include "platform/files/standard_descriptors.h"
 #include "platform/files/wayland_socket.h"
 #include "platform/x11/display_available.h"
+#include "ride_options.h"
 #include "session_switches.h"
 #include "translation.h"
 #include "usage.h"
@@ -16,24 +19,79 @@
 #include <cstdio>
 #include <cstdlib>
 
+namespace {
+
+// Everything that needs the application, which is gone again when this returns. A stop signal
+// that ended it is left in stopSignal.
+int runApplication(int argc, char** argv, const std::string& commandText, CommandKind kind,
+                   const HostedRequest& hosted, const SessionSwitches& session, WindowSystem windowSystem,
+                   int& stopSignal)
+{
+    qputenv("QT_QPA_PLATFORM", windowSystem == WindowSystem::Wayland ? "wayland" : "xcb");
+    StartNoSessionBus();
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("Tavrolin");
+    InstallTranslation(application, UserLanguageFromEnvironment());
+
+    // A stop signal ends every event loop, a modal dialog's too; the window's own ending then
+    // runs as the window goes.
+    SignalWatch signalWatch;
+    QObject::connect(&signalWatch, &SignalWatch::Stop, [&stopSignal](int signalNumber) {
+        if (stopSignal == 0)
+            stopSignal = signalNumber;
+        QCoreApplication::exit(0);
+    });
+
+    int status = 0;
+    Ending ending = Ending::Quietly;
+    const std::unique_ptr<QWidget> window = windowSystem == WindowSystem::Wayland
+        ? MainOnWayland(commandText, session, ending, status)
+        : hosted.kind == HostedRequest::Kind::None ? Main(commandText, ending)
+                                                   : MainHosted(hosted, status);
+    if (ending == Ending::MissingEngine || ending == Ending::NoLockFolder)
+        return 1;
+    // A typo must not pass for a mode that does nothing.
+    if (ending == Ending::NoMode && kind == CommandKind::Unknown) {
+        std::fputs(UnknownCommandLine(commandText).c_str(), stderr);
+        return 2;
+    }
+    if (!window)
+        return status;
+    return QApplication::exec();
+}
+
+}
+
 int main(int argc, char** argv)
 {
     // Before anything opens a file or a connection: launchers may have closed 0, 1 and 2.
     OpenStandardDescriptors();
-    // Qt takes its own switches out of argv; the command text is what the caller passed, less the
-    // window-system switches.
-    const SessionSwitches session = ReadSessionSwitches(std::vector<std::string>(argv + 1, argv + argc));
-    std::vector<const char*> screensaverWords{argv[0]};
+    // The ride options and the window-system switches may stand anywhere; what is left reads as
+    // it always has.
+    std::vector<std::string> words(argv + 1, argv + argc);
+    const std::string optionProblem = ReadRideOptions(words, OneRideOptions);
+    if (!optionProblem.empty()) {
+        std::fprintf(stderr, "%s\n", optionProblem.c_str());
+        return 2;
+    }
+    const SessionSwitches session = ReadSessionSwitches(words);
+    std::vector<const char*> withSwitches{argv[0]};
+    for (const std::string& word : words)
+        withSwitches.push_back(word.c_str());
+    std::vector<const char*> rest{argv[0]};
     for (const std::string& word : session.rest)
-        screensaverWords.push_back(word.c_str());
-    const std::string commandText = CommandText(static_cast<int>(screensaverWords.size()), screensaverWords.data());
-    const CommandKind kind = ClassifyCommand(argc, argv);
+        rest.push_back(word.c_str());
+
+    // Qt takes its own switches out of argv; the command text is what the caller passed.
+    const std::string commandText = CommandText(static_cast<int>(rest.size()), rest.data());
+    const CommandKind kind = ClassifyCommand(static_cast<int>(withSwitches.size()), withSwitches.data());
     if (kind == CommandKind::Help || kind == CommandKind::Version) {
         std::fputs((kind == CommandKind::Help ? ShellUsage() : VersionLine()).c_str(), stdout);
         return 0;
     }
     if (!session.consistent()) {
-        std::fputs(UnknownCommandLine(CommandText(argc, argv)).c_str(), stderr);
+        std::fputs(UnknownCommandLine(CommandText(static_cast<int>(withSwitches.size()), withSwitches.data())).c_str(),
+                   stderr);
         return 2;
     }
     const HostedRequest hosted = ReadHostedRequest(session.rest, ModeLetter(commandText), std::getenv("XSCREENSAVER_WINDOW"));
@@ -72,30 +130,11 @@ int main(int argc, char** argv)
     if (!session.background && hosted.kind == HostedRequest::Kind::None
         && (commandText.empty() || ModeLetter(commandText) == 'S'))
         TakeRideMark();
-    qputenv("QT_QPA_PLATFORM", windowSystem == WindowSystem::Wayland ? "wayland" : "xcb");
-    QApplication application(argc, argv);
-    QApplication::setApplicationName("Tavrolin");
-    InstallTranslation(application, UserLanguageFromEnvironment());
-
-    // A stop signal ends every event loop, a modal dialog's too; the window's own ending then
-    // runs as the window goes.
-    SignalWatch signalWatch;
-    QObject::connect(&signalWatch, &SignalWatch::Stop, [] { QCoreApplication::exit(0); });
-
-    int status = 0;
-    Ending ending = Ending::Quietly;
-    const std::unique_ptr<QWidget> window = windowSystem == WindowSystem::Wayland
-        ? MainOnWayland(commandText, session, ending, status)
-        : hosted.kind == HostedRequest::Kind::None ? Main(commandText, ending)
-                                                   : MainHosted(hosted, status);
-    if (ending == Ending::MissingEngine || ending == Ending::NoLockFolder)
-        return 1;
-    // A typo must not pass for a mode that does nothing.
-    if (ending == Ending::NoMode && kind == CommandKind::Unknown) {
-        std::fputs(UnknownCommandLine(commandText).c_str(), stderr);
-        return 2;
-    }
-    if (!window)
-        return status;
-    return QApplication::exec();
+    int stopSignal = 0;
+    const int status = runApplication(argc, argv, commandText, kind, hosted, session, windowSystem, stopSignal);
+    // The ending has run in full; parents such as xscreensaver expect a saver to die by the
+    // signal that stopped it.
+    if (stopSignal != 0)
+        EndBySignal(stopSignal);
+    return status;
 }

@@ -67,6 +67,12 @@ std::string ShellUsage()
            "  -h, --help       show this help and exit\n"
            "  --version        show the version and exit\n"
            "\n"
+           "Ride options go with a run or hosted switch, or with none; they change that ride only\n"
+           "and are never stored (/c and /p take no notice of them):\n"
+           "  --scale N        planet size, 1 (small) to 11 (large); also --scale=N\n"
+           "  --speed N        speed, 1 (slow) to 11 (fast); also --speed=N\n"
+           "  --no-music       no background music\n"
+           "\n"
            "The mode is the second character of the first argument, so -s, /S and /s are alike.\n"
            "Settings live in $XDG_CONFIG_HOME/nerevo_temp (by default ~/.config/nerevo_temp).\n"
            "See tavrolin(6).\n";

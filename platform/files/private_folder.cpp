@@ -30,7 +30,7 @@ int OpenPrivateFolder(const std::filesystem::path& folder, FolderSharing sharing
         return -1;
     // A umask that took bits the folder needs must not leave it unusable.
     if (made)
-        fchmod(descriptor, 0700);
+        (void)!fchmod(descriptor, 0700);
     struct stat status {};
     // Checked on what was opened, so a swap after the check cannot matter.
     if (fstat(descriptor, &status) != 0) {

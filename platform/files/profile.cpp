@@ -105,8 +105,11 @@ public:
     }
     ~Descriptor()
     {
+        // A failure's reason must outlive the cleanup.
+        const int error = errno;
         if (value >= 0)
             close(value);
+        errno = error;
     }
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
@@ -219,8 +222,11 @@ bool writeAll(int descriptor, std::string_view bytes)
         const ssize_t written = write(descriptor, bytes.data(), bytes.size());
         if (written < 0 && errno == EINTR)
             continue;
-        if (written <= 0)
+        if (written <= 0) {
+            if (written == 0)
+                errno = EIO;
             return false;
+        }
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
     return true;
@@ -237,8 +243,11 @@ bool copyUpTo(int source, int target, std::uint64_t& position, std::uint64_t unt
             continue;
         if (got < 0)
             return false;
-        if (got == 0)
+        if (got == 0) {
+            // Shorter than it was a moment ago: someone else is writing it.
+            errno = EIO;
             return until == UINT64_MAX;
+        }
         if (!writeAll(target, std::string_view(buffer, static_cast<std::size_t>(got))))
             return false;
         position += static_cast<std::uint64_t>(got);
@@ -303,23 +312,36 @@ bool WritePrivateProfileStringA(std::string_view section, std::string_view key,
     key = trimmed(key);
     // Any of these would end the entry early, read as a header, or hide the name in another one.
     const auto breaksLines = [](std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; };
-    if (breaksLines(section) || breaksLines(key) || breaksLines(value))
+    if (breaksLines(section) || breaksLines(key) || breaksLines(value)
+        || section.find(']') != std::string_view::npos || key.empty() || key.front() == '['
+        || key.find('=') != std::string_view::npos) {
+        errno = EINVAL;
         return false;
-    if (section.find(']') != std::string_view::npos || key.empty() || key.front() == '['
-        || key.find('=') != std::string_view::npos)
-        return false;
+    }
 
+    // An empty name would put the temporary file in the current folder.
+    if (file.empty()) {
+        errno = ENOENT;
+        return false;
+    }
+    errno = 0;
     const Descriptor source(OpenRegularFile(file));
+    struct stat status {};
     if (source.value < 0) {
-        std::error_code statusError;
+        const int openError = errno;
         // Only a missing file is created; a folder, a FIFO or an unreadable file stays as it is.
-        if (std::filesystem::exists(std::filesystem::status(file, statusError)))
+        if (stat(file.c_str(), &status) == 0 || errno != ENOENT) {
+            errno = openError != 0 ? openError : S_ISDIR(status.st_mode) ? EISDIR : EINVAL;
             return false;
+        }
     } else {
-        struct stat status {};
         // A read-only file stays as it is, as it would for an in-place write.
-        if (fstat(source.value, &status) != 0 || (status.st_mode & S_IWUSR) == 0)
+        if (fstat(source.value, &status) != 0)
             return false;
+        if ((status.st_mode & S_IWUSR) == 0) {
+            errno = EACCES;
+            return false;
+        }
     }
 
     std::string entry(key);
@@ -337,13 +359,23 @@ bool WritePrivateProfileStringA(std::string_view section, std::string_view key,
     if (parent.empty())
         parent = ".";
     const std::string temporaryName = (parent / (file.filename().string() + ".tmp" + std::to_string(getpid()))).string();
-    const Descriptor target(open(temporaryName.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666));
+    const Descriptor target(open(temporaryName.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW,
+                                 source.value >= 0 ? 0600 : 0666));
     if (target.value < 0)
         return false;
     const auto fail = [&] {
+        const int error = errno;
         unlink(temporaryName.c_str());
+        errno = error;
         return false;
     };
+    // The replacement keeps the old file's mode, and its group where this user may give it (a
+    // group the user is not in gives EPERM). Where the file system keeps no modes there is nothing
+    // to keep.
+    if (source.value >= 0) {
+        (void)!fchown(target.value, static_cast<uid_t>(-1), status.st_gid);
+        (void)!fchmod(target.value, status.st_mode & 07777);
+    }
 
     std::uint64_t position = 0;
     bool written = true;

@@ -29,9 +29,11 @@ std::string GetPrivateProfileStringA(std::string_view section, std::string_view 
 // Sets the key's value: replaces it in place, or appends the key at the end of its section,
 // creating the file and the section when missing; every other line stays byte for byte. New
 // lines end in CRLF; a last line ending in nothing or a lone CR first gets a CRLF. The new file
-// replaces the old one by a rename, so a failure leaves the old file intact. Returns false,
-// writing nothing, when the file could not be written or is not a regular file, when a name or
-// the value holds a line break, the key is empty, holds "=" or starts with "[", or the section
-// holds "]": such names would create or hide other entries.
+// replaces the old one by a rename, so a failure leaves the old file intact; it keeps the old
+// file's mode and, where the user may set it, its group. Returns false, writing nothing and with
+// errno saying why, when the file could not be written or is not a regular file (EISDIR, EINVAL),
+// is read-only (EACCES), when a name or the value holds a line break, the key is empty, holds "="
+// or starts with "[", or the section holds "]" (EINVAL): such names would create or hide other
+// entries.
 bool WritePrivateProfileStringA(std::string_view section, std::string_view key,
                                 std::string_view value, const std::filesystem::path& file);

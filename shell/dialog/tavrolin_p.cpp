@@ -22,11 +22,15 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QScrollBar>
 #include <QUrl>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
+#include <utility>
 
 namespace {
 
@@ -329,12 +333,29 @@ void Tavrolin_P::Cmd_SetClick()
 {
     ShellSettingsRecord& settings = ShellSettings;
     const std::filesystem::path file = SettingsFilePath();
-    PutIniString(SettingsSection, ScaleKey, std::to_string(HS_V->value() + 6), file);
-    PutIniString(SettingsSection, FastKey, std::to_string(HS_S->value() + 6), file);
-    PutIniString(SettingsSection, BgmKindKey, std::to_string(settings.BgmKind), file);
     settings.BgmRepeat = TrackNumberOfText(BGM_Repeat->currentText().toStdString());
-    PutIniString(SettingsSection, BgmRepeatKey, std::to_string(settings.BgmRepeat), file);
-    PutIniString(SettingsSection, BgmFileKey, settings.BgmFile, file);
+    const std::pair<std::string_view, std::string> entries[] = {
+        {ScaleKey, std::to_string(HS_V->value() + 6)},
+        {FastKey, std::to_string(HS_S->value() + 6)},
+        {BgmKindKey, std::to_string(settings.BgmKind)},
+        {BgmRepeatKey, std::to_string(settings.BgmRepeat)},
+        {BgmFileKey, settings.BgmFile},
+    };
+    // Without a private work folder there is nowhere the settings may go.
+    int failure = file.empty() ? EPERM : 0;
+    for (const auto& [key, value] : entries) {
+        if (failure == 0 && !PutIniString(SettingsSection, key, value, file))
+            failure = errno;
+    }
+    if (failure != 0) {
+        // The dialog stays open with the changes, so nothing is lost without a word.
+        const QString reason = QString::fromLocal8Bit(std::strerror(failure));
+        QMessageBox message(QMessageBox::Warning, QStringLiteral("Tavrolin"),
+                            QCoreApplication::translate("Tavrolin_P", "設定を保存できませんでした。\n%1").arg(reason),
+                            QMessageBox::Ok, this);
+        message.exec();
+        return;
+    }
     accept();
 }
 

@@ -2,7 +2,6 @@
 
 #include "lock_folder.h"
 
-#include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
 #include <optional>
@@ -60,7 +59,7 @@ InstanceLock::~InstanceLock()
     if (m_descriptor < 0)
         return;
     // No stale process id for the next reader.
-    (void)ftruncate(m_descriptor, 0);
+    (void)!ftruncate(m_descriptor, 0);
     close(m_descriptor);
 }
 
@@ -68,10 +67,12 @@ std::string InstanceLock::DisplayName(const char* display)
 {
     std::string name = display ? display : "";
     const std::string socketPrefix = "/tmp/.X11-unix/X";
-    if (name.rfind(socketPrefix, 0) == 0)
-        name.replace(0, socketPrefix.size(), ":");
-    else if (!name.empty() && name.front() == '/')
+    if (name.rfind(socketPrefix, 0) == 0) {
+        name.erase(0, socketPrefix.size());
+        name.insert(name.begin(), ':');
+    } else if (!name.empty() && name.front() == '/') {
         return name;
+    }
     std::string protocol;
     if (const std::size_t slash = name.find('/'); slash != std::string::npos) {
         protocol = name.substr(0, slash);

@@ -25,5 +25,9 @@ int OpenLockFolder(const char* runtimeDirectory, const std::filesystem::path& sh
 
 int OpenLockFolder()
 {
-    return OpenLockFolder(std::getenv("XDG_RUNTIME_DIR"), "/tmp");
+    // Managers started outside the login session (from .xinitrc, by xautolock) may lack the
+    // variable, yet their rides must meet the user's own in one place: the login's runtime folder.
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    const std::string loginRuntime = "/run/user/" + std::to_string(geteuid());
+    return OpenLockFolder(runtime && *runtime ? runtime : loginRuntime.c_str(), "/tmp");
 }

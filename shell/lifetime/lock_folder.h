@@ -9,5 +9,5 @@
 // set) when neither is, and then no lock can be had.
 int OpenLockFolder(const char* runtimeDirectory, const std::filesystem::path& sharedTemporary);
 
-// The same for this process: $XDG_RUNTIME_DIR, else /tmp.
+// The same for this process: $XDG_RUNTIME_DIR (/run/user/<uid> when unset), else /tmp.
 int OpenLockFolder();

@@ -1,6 +1,8 @@
+#include "engine/engine_options.h"
 #include "engine/engine_state.h"
 #include "engine/frame_loop.h"
 #include "engine/random.h"
+#include "engine/ride_settings.h"
 #include "engine/ride_view.h"
 #include "engine/scene/overlay.h"
 #include "engine/scene/pattern_texture.h"
@@ -13,6 +15,7 @@
 #include <GL/freeglut.h>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -264,6 +267,14 @@ TEST_F(EngineDrawingTest, RideStartsFromItsFilesAndShowsTheRibbon)
     ASSERT_TRUE(initEngine());
     EXPECT_FLOAT_EQ(rideParams.scaleFactor, 3.4f);
     EXPECT_FLOAT_EQ(rideParams.speedFactor, 1.6f);
+    // A work folder others can write could hold anyone's settings: the ride keeps to its defaults.
+    chmod(WorkFolderPath().c_str(), 0777);
+    loadRideSettings();
+    EXPECT_FLOAT_EQ(rideParams.scaleFactor, 1.0f);
+    EXPECT_FLOAT_EQ(rideParams.speedFactor, 1.0f);
+    chmod(WorkFolderPath().c_str(), 0700);
+    loadRideSettings();
+    EXPECT_FLOAT_EQ(rideParams.scaleFactor, 3.4f);
     // Font and sphere pictures are missing: their places hold 0, the patterns are real.
     ASSERT_EQ(textureTable.count, 4);
     EXPECT_EQ(textureTable.names[0], 0u);
@@ -286,6 +297,14 @@ TEST_F(EngineDrawingTest, RideStartsFromItsFilesAndShowsTheRibbon)
     EXPECT_FALSE(enabled(GL_DEPTH_TEST));
     EXPECT_FALSE(enabled(GL_FOG));
     EXPECT_FALSE(enabled(GL_CULL_FACE));
+
+    // Levels the shell passes for one ride win over the file's.
+    engineOptions.scaleLevel = 1;
+    engineOptions.speedLevel = 11;
+    loadRideSettings();
+    engineOptions = {};
+    EXPECT_FLOAT_EQ(rideParams.scaleFactor, 0.6f);
+    EXPECT_FLOAT_EQ(rideParams.speedFactor, 2.2f);
     releaseResources();
     EXPECT_EQ(textureTable.count, 0);
 }

@@ -20,6 +20,8 @@ TEST(EngineOptions, NoWordsRideFullScreenAsAlways)
     EXPECT_EQ(options.shellProcess, 0);
     EXPECT_FALSE(options.hasMonitor);
     EXPECT_FALSE(options.unpaced);
+    EXPECT_EQ(options.scaleLevel, 0);
+    EXPECT_EQ(options.speedLevel, 0);
 }
 
 TEST(EngineOptions, ReadsEveryOptionBesideWordsItDoesNotKnow)
@@ -35,6 +37,9 @@ TEST(EngineOptions, ReadsEveryOptionBesideWordsItDoesNotKnow)
     EXPECT_EQ(options.monitorHeight, 720);
     EXPECT_TRUE(options.unpaced);
     EXPECT_EQ(parse({"--window-id", "6291464"}).hostWindow, 6291464u);
+    const EngineOptions levels = parse({"--scale", "11", "--speed", "1"});
+    EXPECT_EQ(levels.scaleLevel, 11);
+    EXPECT_EQ(levels.speedLevel, 1);
 }
 
 TEST(EngineOptions, MalformedValuesLeaveTheDefault)
@@ -43,6 +48,10 @@ TEST(EngineOptions, MalformedValuesLeaveTheDefault)
         EXPECT_EQ(parse({"--window-id", id}).hostWindow, 0u) << "'" << id << "'";
     EXPECT_EQ(parse({"--window-id"}).hostWindow, 0u);
     EXPECT_EQ(parse({"--shell-pid", "2147483648"}).shellProcess, 0);
+    for (const char* level : {"0", "12", "5.5", "-3", ""}) {
+        EXPECT_EQ(parse({"--scale", level}).scaleLevel, 0) << level;
+        EXPECT_EQ(parse({"--speed", level}).speedLevel, 0) << level;
+    }
     for (const char* monitor : {"1,2,3", "1,2,3,4,5", "0,0,0,720", "0,0,1280,-1", "a,b,c,d", "0,0,1280,720x"})
         EXPECT_FALSE(parse({"--monitor", monitor}).hasMonitor) << monitor;
     // A value is taken as the option's even when it looks like an option, so the next word is

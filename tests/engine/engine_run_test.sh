@@ -71,7 +71,23 @@ ride_shows_the_ribbon_and_ends_on_escape() {
   wait "$ride" || fail "engine exit status $?"
 }
 
-export -f fail ended_within wait_for_window pointer_at early_exit_waits_for_the_fade_in ride_shows_the_ribbon_and_ends_on_escape
+# Managers and the shell stop the engine by signal; its parent then sees that signal.
+stop_signals_end_the_ride_by_that_signal() {
+  local signal status
+  for signal in TERM INT HUP; do
+    "$bin/Tavrolin.dll" & local ride=$!
+    wait_for_window >/dev/null || fail "no Tavrolin_VC window"
+    kill -"$signal" "$ride"
+    ended_within "$ride" 50 || { kill -KILL "$ride"; fail "SIG$signal did not end the ride"; }
+    status=0
+    wait "$ride" || status=$?
+    [ "$status" -eq $((128 + $(kill -l "$signal"))) ] || fail "after SIG$signal the engine ended with status $status"
+  done
+}
+
+export -f fail ended_within wait_for_window pointer_at early_exit_waits_for_the_fade_in \
+  ride_shows_the_ribbon_and_ends_on_escape stop_signals_end_the_ride_by_that_signal
 export bin work
-"$scripts/with-xvfb" --size 1280x720 bash -c 'set -euo pipefail; early_exit_waits_for_the_fade_in; ride_shows_the_ribbon_and_ends_on_escape'
-echo "engine run: 2 passed, 0 failed"
+"$scripts/with-xvfb" --size 1280x720 bash -c 'set -euo pipefail; early_exit_waits_for_the_fade_in;
+  ride_shows_the_ribbon_and_ends_on_escape; stop_signals_end_the_ride_by_that_signal'
+echo "engine run: 3 passed, 0 failed"

@@ -30,6 +30,7 @@ entries_validate() {
   xmllint --noout "$xml" || fail "tavrolin.xml does not parse"
   [ "$(xmllint --xpath 'string(/screensaver/@name)' "$xml")" = tavrolin ] || fail "tavrolin.xml names no saver"
   [ "$(xmllint --xpath 'string(/screensaver/command/@arg)' "$xml")" = -root ] || fail "tavrolin.xml runs no -root"
+  xml_options_are_the_programs "$xml"
   local entry
   for entry in share/applications/screensavers/tavrolin.desktop share/applications/tavrolin-settings.desktop; do
     [ -f "$prefix/$entry" ] || fail "$entry is missing"
@@ -41,16 +42,46 @@ entries_validate() {
   grep -qx 'Exec=tavrolin /c' "$prefix/share/applications/tavrolin-settings.desktop" || fail "the settings entry runs no 'tavrolin /c'"
 }
 
+# Every switch the options page can pass works: each slider's ends reach the engine (and one past
+# them is refused), each check box's switch is taken. A switch the program did not know would
+# stand before /s and make the command unknown.
+xml_options_are_the_programs() {
+  local xml=$1 index arg low high tops=() bottoms=() expected_top="" expected_bottom="" status
+  for index in $(seq "$(xmllint --xpath 'count(//number)' "$xml")"); do
+    arg=$(xmllint --xpath "string(//number[$index]/@arg)" "$xml")
+    low=$(xmllint --xpath "string(//number[$index]/@low)" "$xml")
+    high=$(xmllint --xpath "string(//number[$index]/@high)" "$xml")
+    [[ "$arg" == *" %" ]] || fail "slider $index passes '$arg'"
+    tops+=(${arg/\%/$high})
+    bottoms+=(${arg/\%/$low})
+    expected_top+=" ${arg/\%/$high}"
+    expected_bottom+=" ${arg/\%/$low}"
+    status=0
+    "$prefix/bin/tavrolin" ${arg/\%/$((high + 1))} 2>/dev/null || status=$?
+    [ "$status" -eq 2 ] || fail "'${arg/\%/$((high + 1))}' past the slider's end: status $status"
+  done
+  [ "${#tops[@]}" -ge 2 ] || fail "tavrolin.xml offers ${#tops[@]} sliders"
+  for arg in $(xmllint --xpath '//boolean/@arg-set | //boolean/@arg-unset' "$xml" | sed 's/[^"]*"\([^"]*\)"/\1 /g'); do
+    tops+=("$arg")
+  done
+  [ "${#tops[@]}" -gt 2 ] || fail "tavrolin.xml offers no check box"
+  ride_ends_on_escape "$prefix/bin/tavrolin" "${tops[@]}"
+  [[ "$engine_words" == *"$expected_top "* ]] || fail "the engine was given '$engine_words'"
+  ride_ends_on_escape "$prefix/bin/tavrolin" "${bottoms[@]}"
+  [[ "$engine_words" == *"$expected_bottom "* ]] || fail "the engine was given '$engine_words'"
+}
+
 man_page_renders() {
   local page=$prefix/share/man/man6/tavrolin.6 text
   [ -f "$page" ] || fail "the man page is missing"
   text=$(MANWIDTH=80 man --warnings -l "$page" 2>"$work/man.err") || fail "man -l failed"
   [ ! -s "$work/man.err" ] || fail "man warns: $(cat "$work/man.err")"
   local heading
-  for heading in NAME SYNOPSIS MODES 'HOSTED MODE' FILES ENVIRONMENT EXAMPLES; do
+  for heading in NAME SYNOPSIS MODES 'HOSTED MODE' 'RIDE OPTIONS' 'EXIT STATUS' FILES ENVIRONMENT EXAMPLES; do
     grep -qx "$heading" <<<"$text" || fail "the man page has no $heading"
   done
-  for word in XSCREENSAVER_WINDOW XDG_CONFIG_HOME XSECURELOCK_SAVER xautolock xss-lock "Tavrolin $(built_version)"; do
+  for word in XSCREENSAVER_WINDOW XDG_CONFIG_HOME XSECURELOCK_SAVER xautolock xss-lock "Tavrolin $(built_version)" \
+      --scale --speed --no-music; do
     grep -q -- "$word" <<<"$text" || fail "the man page does not mention $word"
   done
 }

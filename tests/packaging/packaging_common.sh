@@ -9,11 +9,13 @@ built_version() {
   "$bin/Tavrolin.scr" --version | sed -n 's/^Tavrolin //p'
 }
 
-# Runs "$1 /s", waits for the ride's window, then presses Esc until the whole run has ended (the
-# engine takes its keys only from 2 s of ride time on).
+# Runs "$1 /s" (further words go before /s), waits for the ride's window, then presses Esc until
+# the whole run has ended (the engine takes its keys only from 2 s of ride time on). The words the
+# engine was given are left in $engine_words.
 ride_ends_on_escape() {
   local program=$1 engine="" tenth
-  "$program" /s &
+  shift
+  "$program" "$@" /s &
   local ride=$!
   started+=("$ride")
   for tenth in $(seq 200); do
@@ -22,6 +24,7 @@ ride_ends_on_escape() {
     sleep 0.1
   done
   [ -n "$engine" ] || fail "$program /s showed no ride"
+  engine_words=$(tr '\0' ' ' <"/proc/$(pgrep -P "$ride" | head -n 1)/cmdline")
   for tenth in $(seq 300); do
     kill -0 "$ride" 2>/dev/null || break
     xdotool windowfocus --sync "$engine" key Escape 2>/dev/null || true

@@ -2,7 +2,8 @@
 # Each start records its process for the common clean-up.
 
 # xscreensaver refuses to lock as root and warns, so it runs as an ordinary user with a private
-# home whose .xscreensaver runs only $1 (a command line). Sets $manager_home.
+# home whose .xscreensaver runs only $1 (a command line); -verbose logs how each saver ended.
+# Sets $manager_home.
 start_xscreensaver() {
   chmod 755 "$work"
   manager_home=$work/xscreensaver-home
@@ -18,7 +19,7 @@ splash: False
 programs: $1 \\n
 SETTINGS
   chown -R nobody "$manager_home"
-  runuser -u nobody -- env HOME="$manager_home" DISPLAY="$DISPLAY" xscreensaver -no-splash >"$work/xscreensaver.log" 2>&1 &
+  runuser -u nobody -- env HOME="$manager_home" DISPLAY="$DISPLAY" PATH="$PATH" xscreensaver -no-splash -verbose >"$work/xscreensaver.log" 2>&1 &
   started+=("$!")
   local tenth
   for tenth in $(seq 100); do
@@ -26,6 +27,18 @@ SETTINGS
     sleep 0.1
   done
   fail "xscreensaver did not start: $(cat "$work/xscreensaver.log")"
+}
+
+# Prints the pid of the $1th saver xscreensaver has started (its verbose log names each), waiting
+# up to 15 s for it.
+saver_started_by_xscreensaver() {
+  local tenth pid
+  for tenth in $(seq 150); do
+    pid=$(sed -n 's/.*forked "[^"]*tavrolin[^"]*" in pid \([0-9]*\).*/\1/p' "$work/xscreensaver.log" | sed -n "$1p")
+    [ -n "$pid" ] && { echo "$pid"; return 0; }
+    sleep 0.1
+  done
+  return 1
 }
 
 xscreensaver_command() {

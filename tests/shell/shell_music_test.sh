@@ -100,6 +100,24 @@ hosted_rides_share_one_music_until_the_last_ends() {
   wait_for_playing_streams 0 20 || fail "music still plays after the last ride"
 }
 
+a_ride_without_music_leaves_it_to_the_next() {
+  # The setting of the test before: a looping WAV file.
+  make_window silent 400x300
+  local silent=$window_id
+  make_window playing 400x300
+  start_shell -window-id "$silent" --no-music
+  local silent_shell=$shell_pid
+  # Started first, it would hold the music by now if it played any.
+  wait_for_hosted_engine "$silent" 100 >/dev/null || fail "no ride with --no-music"
+  start_shell -window-id "$window_id"
+  local playing_shell=$shell_pid
+  wait_for_hosted_engine "$window_id" 100 >/dev/null || fail "no second hosted ride"
+  [ "$(playing_process 50)" = "$playing_shell" ] || fail "the music did not come from the ride that asked for it"
+  kill -TERM "$silent_shell" "$playing_shell"
+  all_tavrolin_ended_within 30 || fail "left running: $(live_tavrolin_processes)"
+}
+
 mp3_plays_while_the_ride_runs
 hosted_rides_share_one_music_until_the_last_ends
-echo "shell music: 2 passed"
+a_ride_without_music_leaves_it_to_the_next
+echo "shell music: 3 passed"

@@ -2,6 +2,28 @@
 # A screensaver run of the real shell and engine from start to end.
 source "$(dirname "$0")/e2e_common.sh"
 run_on_virtual_display "$@"
+# As under xautolock or xss-lock started from .xinitrc: no session bus is known.
+unset DBUS_SESSION_BUS_ADDRESS
+
+# Live session bus processes of this display that were not there when the script began. The
+# first Qt program of a display to autolaunch a bus hands it on to every later one, so any shell
+# of this script may have started it; the helper windows never do.
+session_buses() {
+  local pid number=${DISPLAY#:}
+  number=${number%.*}
+  for pid in $(pgrep -x 'dbus-(daemon|launch)' || true); do
+    [ "$(ps -o stat= -p "$pid" 2>/dev/null | cut -c1)" = Z ] && continue
+    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxE "DISPLAY=(unix)?:$number(\.[0-9]+)?" && echo "$pid"
+  done
+  return 0
+}
+buses_before=" $(session_buses | tr '\n' ' ') "
+session_buses_left() {
+  local pid
+  for pid in $(session_buses); do
+    [[ "$buses_before" == *" $pid "* ]] || echo "$pid"
+  done
+}
 
 pixel_bytes_all_zero() {
   [ "$(tail -c +55 "$1" | tr -d '\000' | wc -c)" -eq 0 ]
@@ -65,6 +87,7 @@ run_from_start_to_end() {
 
   kill "$area_pid"
   ended_within "$preview" 30 || fail "the other instance's preview outlived its area"
+  [ -z "$(session_buses_left)" ] || fail "a session bus outlived the shell: $(session_buses_left)"
 }
 
 no_arguments_run_leaves_the_pointer_alone_and_ends_with_the_engine() {
@@ -103,7 +126,88 @@ stop_ends_the_ride_and_only_the_ride() {
   shell_ends_with 0 5 --stop
 }
 
+# The share of the $2 (WxH+X+Y) part of screenshot $1 that shows the blue planet.
+planet_share() {
+  convert "$1" -crop "$2" +repage -fx 'b > 0.25 && b > 1.2 * r ? 1 : 0' -colorspace gray -format '%[fx:mean]' info:
+}
+
+# The words the engine started by shell $1 was given, on one line.
+engine_words() {
+  tr '\0' ' ' <"/proc/$(pgrep -P "$1" | head -n 1)/cmdline"
+}
+
+ride_options_change_that_ride_only() {
+  "$bin/tavrolin_put_setting" Scale 6 && "$bin/tavrolin_put_setting" Fast 6 || fail "cannot write the settings"
+  cp "$workfolder/Tavrolin.ini" "$work/settings.before"
+  rm -f "$workfolder"/*.alo
+  local words
+  for words in "--scale 12" "/s --speed" "--speed=5.5 -root" "--scale 0 /s"; do
+    # shellcheck disable=SC2086
+    shell_ends_with 2 5 $words
+    [ "$(wc -l <"$shell_errors")" -eq 1 ] || fail "'$words' wrote: $(cat "$shell_errors")"
+  done
+  [ -z "$(ls "$workfolder"/*.alo 2>/dev/null)" ] && [ "$(window_count Tavrolin_VC)" -eq 0 ] \
+    || fail "a refused level started something"
+
+  # Two rides at once, side by side, each with its own levels and the file in between.
+  make_window big 400x300
+  local big=$window_id
+  make_window small 400x300
+  local small=$window_id
+  xdotool windowmove "$small" 500 0
+  start_shell -window-id "$big" --scale 11 --speed 1 --no-music
+  local big_shell=$shell_pid
+  start_shell --scale=1 --speed=11 -window-id "$small"
+  local small_shell=$shell_pid
+  wait_for_hosted_engine "$big" 100 >/dev/null && wait_for_hosted_engine "$small" 100 >/dev/null \
+    || fail "no rides with ride options"
+  [[ "$(engine_words "$big_shell")" == *" --scale 11 --speed 1 "* ]] || fail "engine words: $(engine_words "$big_shell")"
+  [[ "$(engine_words "$small_shell")" == *" --scale 1 --speed 11 "* ]] || fail "engine words: $(engine_words "$small_shell")"
+  # The track passes in front of the planet now and then: three screenshots in a row must agree.
+  local attempt agreeing=0 big_share small_share
+  for attempt in $(seq 40); do
+    import -window root "$work/options.png"
+    big_share=$(planet_share "$work/options.png" 400x300+0+0)
+    small_share=$(planet_share "$work/options.png" 400x300+500+0)
+    if awk -v b="$big_share" -v s="$small_share" 'BEGIN { exit !(b > 0.01 && b > 3 * s) }'; then
+      agreeing=$((agreeing + 1))
+      [ "$agreeing" -eq 3 ] && break
+    else
+      agreeing=0
+    fi
+    sleep 0.3
+  done
+  [ "$agreeing" -eq 3 ] || fail "the planet at --scale 11 is not larger: $big_share against $small_share"
+
+  # Stopped by a signal, the shell ends its ride and then dies by that signal.
+  kill -TERM "$big_shell"
+  kill -HUP "$small_shell"
+  ended_within "$big_shell" 30 || fail "SIGTERM did not end the ride"
+  [ "$ended_status" -eq 143 ] || fail "after SIGTERM the shell ended with status $ended_status"
+  ended_within "$small_shell" 30 || fail "SIGHUP did not end the ride"
+  [ "$ended_status" -eq 129 ] || fail "after SIGHUP the shell ended with status $ended_status"
+  all_tavrolin_ended_within 20 || fail "left running: $(live_tavrolin_processes)"
+  cmp -s "$work/settings.before" "$workfolder/Tavrolin.ini" || fail "the ride options changed the settings file"
+}
+
+a_work_folder_others_can_write_is_left_alone() {
+  # Made by another account first, open to all, holding settings of its choosing.
+  local shared=$work/shared
+  mkdir -p "$shared/nerevo_temp"
+  printf '[Section]\r\nScale=1\r\n' >"$shared/nerevo_temp/Tavrolin.ini"
+  chmod 777 "$shared/nerevo_temp"
+  chown -R nobody "$shared/nerevo_temp"
+  XDG_CONFIG_HOME=$shared start_shell
+  local engine
+  engine=$(wait_for_window Tavrolin_VC 100) || fail "no ride beside a shared work folder"
+  [ "$(find "$shared/nerevo_temp" -type f | wc -l)" -eq 1 ] || fail "the shell wrote into a shared work folder"
+  xdotool windowkill "$engine"
+  ended_within "$shell_pid" 20 || fail "the shell did not end with its engine"
+}
+
 run_from_start_to_end
 no_arguments_run_leaves_the_pointer_alone_and_ends_with_the_engine
 stop_ends_the_ride_and_only_the_ride
-echo "shell run: 3 passed"
+ride_options_change_that_ride_only
+a_work_folder_others_can_write_is_left_alone
+echo "shell run: 5 passed"

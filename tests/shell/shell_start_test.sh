@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Starts that end at once: beside a marker window of another instance (mapped or not) before
-# anything is done, with a mode letter that opens no window after the engine check, and for
-# --help and --version.
+# anything is done, with a mode letter that opens no window after the engine check, for
+# --help and --version, and without a private folder for the locks.
 source "$(dirname "$0")/e2e_common.sh"
 run_on_virtual_display "$@"
 
@@ -55,8 +55,25 @@ help_and_version_answer_without_a_window() {
   [ -z "$(pointer_requests)" ] || fail "--help or --version touched the pointer"
 }
 
+without_a_private_lock_folder_nothing_starts() {
+  # Another account made the shared fallback first; a private /tmp keeps the real one untouched.
+  unshare -m true 2>/dev/null || { echo "skipped: no mount namespaces here"; return 0; }
+  local mode status
+  for mode in /s -root "/p 0x1"; do
+    status=0
+    # shellcheck disable=SC2086
+    unshare -m bash -c 'mount -t tmpfs tmpfs /tmp && mkdir -m 777 /tmp/tavrolin-$(id -u) &&
+      chown nobody /tmp/tavrolin-$(id -u) && exec env -u XDG_RUNTIME_DIR "$@"' - \
+      timeout 5 "$bin/Tavrolin.scr" $mode 2>"$work/locks.err" || status=$?
+    [ "$status" -eq 1 ] || fail "'$mode' without locks ended with status $status, not 1"
+    grep -q '^Tavrolin.scr: no private folder for locks' "$work/locks.err" || fail "'$mode' said nothing of the locks"
+  done
+  [ "$(window_count Tavrolin_VC)" -eq 0 ] || fail "a start without locks started the engine"
+}
+
 every_start_ends_at_once_beside Tavrolin_Main
 every_start_ends_at_once_beside "■Tavrolin■"
 other_modes_end_after_the_engine_check
 help_and_version_answer_without_a_window
-echo "shell starts that end at once: 4 passed"
+without_a_private_lock_folder_nothing_starts
+echo "shell starts that end at once: 5 passed"

@@ -1,3 +1,4 @@
+#include "shell/ride_options.h"
 #include "shell/session_switches.h"
 #include "shell/usage.h"
 #include "shell/window_system.h"
@@ -85,6 +86,58 @@ TEST(WindowSystemChoice, WaylandOnlyWhereNoXDisplayIsMeantToBeUsed)
     // A compositor that does not answer: XWayland if there is one, else the caller reports it.
     EXPECT_EQ(choose("wayland-1", ":0", "wayland", false), WindowSystem::X11);
     EXPECT_EQ(choose("wayland-1", nullptr, "wayland", false), WindowSystem::Wayland);
+}
+
+struct ReadOutcome {
+    std::string problem;
+    std::vector<std::string> rest;
+    RideOptions options;
+};
+
+ReadOutcome Read(std::vector<std::string> words)
+{
+    ReadOutcome outcome;
+    outcome.problem = ReadRideOptions(words, outcome.options);
+    outcome.rest = words;
+    return outcome;
+}
+
+TEST(RideOptionsTest, TakenFromAnywhereLeavingTheOtherWordsInOrder)
+{
+    const ReadOutcome hosted = Read({"--scale", "11", "-root", "--speed=1", "-window-id", "0x5", "--no-music"});
+    EXPECT_EQ(hosted.problem, "");
+    EXPECT_EQ(hosted.rest, (std::vector<std::string>{"-root", "-window-id", "0x5"}));
+    EXPECT_EQ(hosted.options.scaleLevel, 11);
+    EXPECT_EQ(hosted.options.speedLevel, 1);
+    EXPECT_FALSE(hosted.options.music);
+
+    // With nothing else left the ride runs as with no arguments at all.
+    const ReadOutcome alone = Read({"--speed", "7"});
+    EXPECT_TRUE(alone.rest.empty());
+    EXPECT_EQ(alone.options.scaleLevel, 0);
+    EXPECT_EQ(alone.options.speedLevel, 7);
+    EXPECT_TRUE(alone.options.music);
+    EXPECT_EQ(Read({"/s", "--scale=1"}).rest, std::vector<std::string>{"/s"});
+    // Words that only look alike stay for the mode check to refuse.
+    EXPECT_EQ(Read({"--scales", "3", "--no-musics", "-scale"}).rest,
+              (std::vector<std::string>{"--scales", "3", "--no-musics", "-scale"}));
+}
+
+TEST(RideOptionsTest, ALevelOutsideOneToElevenOrNotWholeIsOneLineAndChangesNothing)
+{
+    for (const std::vector<std::string>& words : std::vector<std::vector<std::string>>{
+             {"--scale", "0"}, {"--scale", "12"}, {"--speed", "5.0"}, {"--speed", "+5"}, {"--speed", " 5"},
+             {"--scale", "-1"}, {"--scale", ""}, {"--scale="}, {"--speed=x"}, {"--scale", "111"},
+             {"/s", "--scale"}, {"--speed", "3", "--speed"}}) {
+        std::vector<std::string> kept = words;
+        RideOptions options;
+        const std::string problem = ReadRideOptions(kept, options);
+        EXPECT_NE(problem, "") << words.back();
+        EXPECT_EQ(problem.find('\n'), std::string::npos);
+        EXPECT_EQ(kept, words);
+        EXPECT_EQ(options.speedLevel, 0);
+    }
+    EXPECT_EQ(Read({"--scale", "1", "--speed", "11"}).problem, "");
 }
 
 }

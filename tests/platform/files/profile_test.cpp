@@ -2,10 +2,13 @@
 #include "tests/support/fifo_probe.h"
 #include "tests/support/temporary_folder.h"
 
+#include <cerrno>
+#include <csignal>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -191,14 +194,67 @@ TEST_F(ProfileTest, AHugeFileCostsNoMoreMemoryThanASmallOne)
     EXPECT_EQ(GetPrivateProfileIntA("Section", "Fast", 5, path), 6);
 }
 
-TEST_F(ProfileTest, ReadOnlyFileIsLeftIntact)
+TEST_F(ProfileTest, AFailedWriteLeavesTheFileIntactAndSaysWhy)
 {
     const std::string before = "[Section]\r\nScale=3\r\n";
     const auto path = file(before);
     chmod(path.c_str(), 0444);
+    errno = 0;
     EXPECT_FALSE(WritePrivateProfileStringA("Section", "Scale", "9", path));
+    EXPECT_EQ(errno, EACCES);
     EXPECT_EQ(TemporaryFolder::read(path), before);
+    chmod(path.c_str(), 0644);
+
+    errno = 0;
     EXPECT_FALSE(WritePrivateProfileStringA("Section", "Scale", "9", folder.path() / "no" / "such.ini"));
+    EXPECT_EQ(errno, ENOENT);
+    errno = 0;
+    EXPECT_FALSE(WritePrivateProfileStringA("Section", "Scale", "9", folder.path()));
+    EXPECT_EQ(errno, EISDIR);
+    errno = 0;
+    EXPECT_FALSE(WritePrivateProfileStringA("Section", "Sca\nle", "9", path));
+    EXPECT_EQ(errno, EINVAL);
+
+    // A full disk, as far as this process can tell: no file may grow past 8 bytes.
+    signal(SIGXFSZ, SIG_IGN);
+    rlimit old {};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = 8;
+    setrlimit(RLIMIT_FSIZE, &small);
+    errno = 0;
+    const bool written = WritePrivateProfileStringA("Section", "Scale", "9", path);
+    const int error = errno;
+    setrlimit(RLIMIT_FSIZE, &old);
+    signal(SIGXFSZ, SIG_DFL);
+    EXPECT_FALSE(written);
+    EXPECT_EQ(error, EFBIG);
+    EXPECT_EQ(TemporaryFolder::read(path), before);
+    int entries = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.path()))
+        ++entries;
+    EXPECT_EQ(entries, 1) << "the temporary file was left behind";
+}
+
+TEST_F(ProfileTest, TheReplacementKeepsTheModeAndGroup)
+{
+    const auto path = file("[Section]\r\nScale=3\r\n");
+    chmod(path.c_str(), 0600);
+    ASSERT_TRUE(WritePrivateProfileStringA("Section", "Scale", "4", path));
+    struct stat status {};
+    ASSERT_EQ(stat(path.c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0600u);
+
+    // Another group than the user's own: only root may give any group here.
+    if (geteuid() == 0) {
+        const gid_t otherGroup = 65534;
+        ASSERT_EQ(chown(path.c_str(), static_cast<uid_t>(-1), otherGroup), 0);
+        chmod(path.c_str(), 0664);
+        ASSERT_TRUE(WritePrivateProfileStringA("Section", "Scale", "5", path));
+        ASSERT_EQ(stat(path.c_str(), &status), 0);
+        EXPECT_EQ(status.st_gid, otherGroup);
+        EXPECT_EQ(status.st_mode & 07777, 0664u);
+    }
 }
 
 }

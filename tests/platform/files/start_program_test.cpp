@@ -1,11 +1,15 @@
+#include "platform/files/end_by_signal.h"
 #include "platform/files/program_folder.h"
 #include "platform/files/start_program.h"
 #include "tests/support/temporary_folder.h"
 
 #include <chrono>
+#include <csignal>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -54,6 +58,27 @@ TEST(StartProgramTest, RunningProgramHasNotEnded)
     EXPECT_FALSE(ProgramHasEnded(processId));
     kill(processId, SIGTERM);
     EXPECT_TRUE(endsSoon(processId));
+}
+
+TEST(EndBySignalTest, DiesByThatSignalEvenWhereItWasCaughtOrBlocked)
+{
+    for (const int signalNumber : {SIGTERM, SIGINT, SIGHUP}) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            // As a program that listens for stop signals leaves things, and blocked as well.
+            std::signal(signalNumber, [](int) {});
+            sigset_t blocked;
+            sigemptyset(&blocked);
+            sigaddset(&blocked, signalNumber);
+            sigprocmask(SIG_BLOCK, &blocked, nullptr);
+            EndBySignal(signalNumber);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFSIGNALED(status)) << signalNumber << " ended with status " << WEXITSTATUS(status);
+        EXPECT_EQ(WTERMSIG(status), signalNumber);
+    }
 }
 
 TEST(ProgramFolderTest, IsTheFolderOfTheRunningExecutable)

@@ -17,12 +17,17 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 #include <QTranslator>
 #include <QUrl>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <fstream>
@@ -313,24 +318,77 @@ TEST_F(DialogTest, CancelWritesNothing)
     EXPECT_FALSE(std::filesystem::exists(SettingsFilePath()));
 }
 
-TEST_F(DialogTest, AnUnwritableSettingsFileStaysAsItWasAndTheDialogStillCloses)
+// Answers the next message box that shows with its OK button; what it said lands in the fields.
+class MessageAnswerer : public QObject {
+public:
+    MessageAnswerer() { m_timer.callOnTimeout(this, &MessageAnswerer::look); m_timer.start(10); }
+
+    QString title;
+    QString text;
+    int buttons = 0;
+    bool answered = false;
+
+private:
+    void look()
+    {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(widget);
+            if (!box || !box->isVisible() || answered)
+                continue;
+            title = box->windowTitle();
+            text = box->text();
+            buttons = static_cast<int>(box->buttons().size());
+            answered = true;
+            if (QAbstractButton* ok = box->button(QMessageBox::Ok))
+                ok->click();
+            else
+                box->reject();
+            m_timer.stop();
+        }
+    }
+
+    QTimer m_timer;
+};
+
+TEST_F(DialogTest, AFailedSaveSaysWhyAndKeepsTheDialogOpenWithTheChanges)
 {
     const std::string old = "[Section]\r\n" + key(ScaleKey, "2");
     std::ofstream(SettingsFilePath(), std::ios::binary) << old;
     std::filesystem::permissions(SettingsFilePath(), std::filesystem::perms::owner_read);
     {
         Tavrolin_P dialog;
+        dialog.show();
+        dialog.HS_V->setValue(4);
+        MessageAnswerer answerer;
         emit dialog.Cmd_Set->Click();
-        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+        EXPECT_TRUE(answerer.answered);
+        EXPECT_EQ(answerer.title, QStringLiteral("Tavrolin"));
+        EXPECT_EQ(answerer.text, QStringLiteral("設定を保存できませんでした。\n") + QString::fromLocal8Bit(std::strerror(EACCES)));
+        EXPECT_EQ(answerer.buttons, 1);
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_NE(dialog.result(), QDialog::Accepted);
+        EXPECT_EQ(dialog.HS_V->value(), 4);
     }
     EXPECT_EQ(settingsBytes(), old);
 
     std::filesystem::remove(SettingsFilePath());
     std::filesystem::create_directory(SettingsFilePath());
     Tavrolin_P dialog;
+    dialog.show();
+    MessageAnswerer answerer;
     emit dialog.Cmd_Set->Click();
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(answerer.text, QStringLiteral("設定を保存できませんでした。\n") + QString::fromLocal8Bit(std::strerror(EISDIR)));
+    EXPECT_TRUE(dialog.isVisible());
     EXPECT_TRUE(std::filesystem::is_directory(SettingsFilePath()));
+    std::filesystem::remove(SettingsFilePath());
+
+    // A work folder others can write is no place for the settings.
+    std::filesystem::permissions(WorkFolderPath(), std::filesystem::perms::all);
+    MessageAnswerer refusal;
+    emit dialog.Cmd_Set->Click();
+    EXPECT_EQ(refusal.text, QStringLiteral("設定を保存できませんでした。\n") + QString::fromLocal8Bit(std::strerror(EPERM)));
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(std::filesystem::is_empty(WorkFolderPath()));
 }
 
 TEST_F(DialogTest, BannerPlaysLeftThenRightThenRestsForOneTick)

