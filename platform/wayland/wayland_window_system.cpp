@@ -133,7 +133,8 @@ int Ride::ride(RideSurface& surface, EglWindow& egl)
     activeHooks = &m_hooks;
     std::unique_ptr<SeatInput> input;
     if (!m_options.background)
-        input = std::make_unique<SeatInput>(m_globals.registry(), m_globals.seatName(), m_globals.seatVersion(), passKey);
+        input = std::make_unique<SeatInput>(m_globals.registry(), m_globals.seatName(), m_globals.seatVersion(),
+                                            passKey);
 
     m_hooks.resize(m_width, m_height);
     m_bufferAge = egl.backBufferAge();
