@@ -7,6 +7,7 @@
 #include "platform/x11/root_window.h"
 #include "platform/x11/show_cursor.h"
 #include "platform/x11/window_rect.h"
+#include "session_switches.h"
 #include "settings_file.h"
 #include "shell/dialog/tavrolin_p.h"
 #include "shell/lifetime/hosted_request.h"
@@ -15,7 +16,10 @@
 #include "tavrolin_s.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QScreen>
+#include <algorithm>
 #include <cstdio>
 #include <unistd.h>
 
@@ -98,6 +102,57 @@ std::unique_ptr<QWidget> Main(const std::string& commandText, Ending& ending)
         ShowCursor(false);
 
     auto host = std::make_unique<Tavrolin_S>(letter);
+    host->Load();
+    return host;
+}
+
+std::unique_ptr<QWidget> MainOnWayland(const std::string& commandText, const SessionSwitches& session,
+                                       Ending& ending, int& status)
+{
+    ending = Ending::Quietly;
+    status = 0;
+    const char letter = ModeLetter(commandText);
+    // A wallpaper and a locker's face ride beside a screensaver run and beside each other.
+    if (!session.background && !TakeRunLock()) {
+        if (!LockFolderAvailable()) {
+            reportNoLockFolder();
+            ending = Ending::NoLockFolder;
+        }
+        return nullptr;
+    }
+    MakeWorkFolder();
+    LoadSettings();
+    if (!FileExists(Tavrolin_S::EnginePath().string())) {
+        // Nobody may be there to answer a box under a locker or behind the windows.
+        if (session.background)
+            std::fprintf(stderr, "Tavrolin.scr: %s\n", MissingEngineText().toUtf8().constData());
+        else
+            ShowMissingEngineMessage();
+        ending = Ending::MissingEngine;
+        return nullptr;
+    }
+    if (letter == 'C' && !session.background) {
+        Tavrolin_P dialog;
+        dialog.exec();
+        return nullptr;
+    }
+    if (!commandText.empty() && letter != 'S' && !session.background) {
+        ending = Ending::NoMode;
+        return nullptr;
+    }
+    if (!session.output.empty()) {
+        const QList<QScreen*> screens = QGuiApplication::screens();
+        const bool known = std::any_of(screens.begin(), screens.end(), [&session](const QScreen* screen) {
+            return screen->name().toStdString() == session.output;
+        });
+        if (!known) {
+            std::fprintf(stderr, "Tavrolin.scr: there is no output %s\n", session.output.c_str());
+            status = 1;
+            return nullptr;
+        }
+    }
+    auto host = std::make_unique<Tavrolin_S>(session.background ? '\0' : letter);
+    host->RideOnOutputs(session.background, session.output);
     host->Load();
     return host;
 }

@@ -14,6 +14,14 @@ enum class Ending { Quietly, MissingEngine, NoMode, NoLockFolder };
 // null when the program ends at once, with the reason in ending.
 std::unique_ptr<QWidget> Main(const std::string& commandText, Ending& ending);
 
+// The entry on native Wayland: no marker windows, no pointer calls (the run lock alone guards
+// against a second ride). /c opens the settings; /s or nothing rides on every output, or on
+// session.output alone; session.background rides under the windows beside anything else, with no
+// lock. Returns the host, or null with the exit status to end with in `status`.
+struct SessionSwitches;
+std::unique_ptr<QWidget> MainOnWayland(const std::string& commandText, const SessionSwitches& session,
+                                       Ending& ending, int& status);
+
 // The entry of a ride inside a screensaver manager's window: no marker windows looked for or
 // made, one instance per window, no pointer touched, no message box (nobody could answer it under
 // a lock screen). Returns the host, or null with the exit status to end with in `status`.

@@ -11,6 +11,8 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <chrono>
 #include <thread>
 
@@ -25,7 +27,8 @@ Tavrolin_S::Tavrolin_S(char modeLetter, NativeWindow hostWindow, QWidget* parent
     , m_modeLetter(modeLetter)
     , m_hostWindow(hostWindow)
 {
-    if (m_hostWindow == 0) {
+    // Marker windows exist only on X11, where other starts can look for them.
+    if (m_hostWindow == 0 && QGuiApplication::platformName() != "wayland") {
         setWindowTitle(Caption);
         // A native window now, unmapped: the instance check of other starts finds it by its title.
         winId();
@@ -87,6 +90,29 @@ QImage Tavrolin_S::Pic(int item)
     }
 }
 
+void Tavrolin_S::RideOnOutputs(bool background, const std::string& onlyOutput)
+{
+    m_background = background;
+    m_onlyOutput = onlyOutput;
+    std::vector<std::string> switches{"--wayland"};
+    if (background)
+        switches.push_back("--background");
+    const std::vector<std::string> levels = EngineArguments(0, {}, OneRideOptions).front();
+    switches.insert(switches.end(), levels.begin(), levels.end());
+    m_outputRides = std::make_unique<OutputRides>(EnginePath(), switches);
+    // Exits are cheap to look for, and one output's keys must end the others' rides at once.
+    Timer3.setInterval(100);
+}
+
+void Tavrolin_S::rideOnScreen(const QScreen* screen)
+{
+    const std::string name = screen->name().toStdString();
+    // Qt stands in a nameless screen while no output exists.
+    if (name.empty() || (!m_onlyOutput.empty() && name != m_onlyOutput))
+        return;
+    m_outputRides->start(name);
+}
+
 void Tavrolin_S::Load()
 {
     Timer3.start();
@@ -98,6 +124,16 @@ void Tavrolin_S::Load()
         SavePicture(Pic(2), folder / SpherePictureFileName);
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
+
+    if (m_outputRides) {
+        for (const QScreen* screen : QGuiApplication::screens())
+            rideOnScreen(screen);
+        connect(qGuiApp, &QGuiApplication::screenAdded, this, &Tavrolin_S::rideOnScreen);
+        m_music = OneRideOptions.music && !m_background;
+        if (m_music)
+            StartMusic();
+        return;
+    }
 
     const std::vector<Monitor> monitors = m_hostWindow == 0 ? Monitors() : std::vector<Monitor>{};
     for (const std::vector<std::string>& arguments : EngineArguments(m_hostWindow, monitors, OneRideOptions)) {
@@ -176,6 +212,13 @@ void Tavrolin_S::Timer2Tick()
 void Tavrolin_S::Timer3Tick()
 {
     // Esc, Q or q end the ride on the monitor that holds the keyboard: that ends them all.
+    if (m_outputRides) {
+        if (!m_outputRides->over())
+            return;
+        Timer3.stop();
+        Unload();
+        return;
+    }
     bool anyEnded = false;
     for (const std::unique_ptr<EngineProcess>& engine : m_engines)
         anyEnded = engine->hasEnded() || anyEnded;
@@ -204,9 +247,11 @@ void Tavrolin_S::Unload()
         engine->requestEnd();
     for (const std::unique_ptr<EngineProcess>& engine : m_engines)
         engine->end();
+    if (m_outputRides)
+        m_outputRides->endAll();
     if (m_music && (m_hostWindow == 0 || m_musicLock.held()))
         StopMusic();
-    if (m_modeLetter == 'S' && m_hostWindow == 0)
+    if (m_modeLetter == 'S' && m_hostWindow == 0 && !m_outputRides)
         ShowCursor(true);
     QCoreApplication::exit(0);
 }

@@ -6,6 +6,7 @@
 #include "ride_options.h"
 #include "shell/lifetime/engine_process.h"
 #include "shell/lifetime/instance_lock.h"
+#include "shell/lifetime/output_rides.h"
 
 #include <QElapsedTimer>
 #include <QImage>
@@ -13,13 +14,17 @@
 #include <QWidget>
 #include <filesystem>
 #include <memory>
+#include <string>
 #include <vector>
+
+class QScreen;
 
 // The host window of a screensaver run: exists as a native window titled "Tavrolin_Main" so that
 // other starts of the shell see it, but is never shown. Loading it exports the engine's two
 // pictures and starts the engine; its watch then ends the program once the engine's window has
 // gone. Hosted in a manager's window it has no native window at all: the engine rides inside the
-// manager's window, and the run ends when the engine or that window has gone.
+// manager's window, and the run ends when the engine or that window has gone. On Wayland there
+// is no marker window (the run lock alone guards) and the run ends as OutputRides says.
 class Tavrolin_S : public QWidget {
     Q_OBJECT
 
@@ -32,6 +37,11 @@ public:
 
     // The caption by which other starts of the shell know that a run is going on.
     static constexpr const char* Caption = "Tavrolin_Main";
+
+    // On Wayland, before Load: one engine per output (only onlyOutput when not empty), each on its
+    // own output's layer; background rides under the windows, take no input and play no music.
+    // New outputs get a ride as they come.
+    void RideOnOutputs(bool background, const std::string& onlyOutput);
 
     // The start-up: pictures, engine, music (none with --no-music). Returns once the engine has
     // been started (or failed to) and the music with it.
@@ -71,6 +81,7 @@ protected:
 
 private:
     void Timer3Tick();
+    void rideOnScreen(const QScreen* screen);
     // Hosted rides share one music: the one that holds the music lock plays it, and another takes
     // over when that one ends.
     void takeMusicTurn();
@@ -79,6 +90,10 @@ private:
     NativeWindow m_hostWindow;
     // One ride per monitor; a single ride covers the whole screen.
     std::vector<std::unique_ptr<EngineProcess>> m_engines;
+    // On Wayland the rides are watched by their exits: there is no window to look for.
+    std::unique_ptr<OutputRides> m_outputRides;
+    bool m_background = false;
+    std::string m_onlyOutput;
     InstanceLock m_musicLock{"music"};
     QTimer m_musicTurn;
     QElapsedTimer m_sinceEngineStart;

@@ -1,14 +1,19 @@
 #include "command_line.h"
 #include "entry.h"
 #include "lifetime/hosted_request.h"
+#include "lifetime/process_locks.h"
+#include "lifetime/ride_stop.h"
 #include "lifetime/session_bus.h"
 #include "lifetime/signal_watch.h"
 #include "platform/files/end_by_signal.h"
 #include "platform/files/standard_descriptors.h"
+#include "platform/files/wayland_socket.h"
 #include "platform/x11/display_available.h"
 #include "ride_options.h"
+#include "session_switches.h"
 #include "translation.h"
 #include "usage.h"
+#include "window_system.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -19,11 +24,10 @@ namespace {
 // Everything that needs the application, which is gone again when this returns. A stop signal
 // that ended it is left in stopSignal.
 int runApplication(int argc, char** argv, const std::string& commandText, CommandKind kind,
-                   const HostedRequest& hosted, int& stopSignal)
+                   const HostedRequest& hosted, const SessionSwitches& session, WindowSystem windowSystem,
+                   int& stopSignal)
 {
-    // Finding windows by title and reparenting into a foreign window exist only on X11, so the
-    // shell runs there even on a Wayland desktop (through XWayland).
-    qputenv("QT_QPA_PLATFORM", "xcb");
+    qputenv("QT_QPA_PLATFORM", windowSystem == WindowSystem::Wayland ? "wayland" : "xcb");
     StartNoSessionBus();
     QApplication application(argc, argv);
     QApplication::setApplicationName("Tavrolin");
@@ -40,8 +44,10 @@ int runApplication(int argc, char** argv, const std::string& commandText, Comman
 
     int status = 0;
     Ending ending = Ending::Quietly;
-    const std::unique_ptr<QWidget> window =
-        hosted.kind == HostedRequest::Kind::None ? Main(commandText, ending) : MainHosted(hosted, status);
+    const std::unique_ptr<QWidget> window = windowSystem == WindowSystem::Wayland
+        ? MainOnWayland(commandText, session, ending, status)
+        : hosted.kind == HostedRequest::Kind::None ? Main(commandText, ending)
+                                                   : MainHosted(hosted, status);
     if (ending == Ending::MissingEngine || ending == Ending::NoLockFolder)
         return 1;
     // A typo must not pass for a mode that does nothing.
@@ -60,36 +66,72 @@ int main(int argc, char** argv)
 {
     // Before anything opens a file or a connection: launchers may have closed 0, 1 and 2.
     OpenStandardDescriptors();
-    // The ride options may stand anywhere; what is left reads as it always has.
+    // The ride options and the window-system switches may stand anywhere; what is left reads as
+    // it always has.
     std::vector<std::string> words(argv + 1, argv + argc);
     const std::string optionProblem = ReadRideOptions(words, OneRideOptions);
     if (!optionProblem.empty()) {
         std::fprintf(stderr, "%s\n", optionProblem.c_str());
         return 2;
     }
-    std::vector<const char*> rest{argv[0]};
+    const SessionSwitches session = ReadSessionSwitches(words);
+    std::vector<const char*> withSwitches{argv[0]};
     for (const std::string& word : words)
+        withSwitches.push_back(word.c_str());
+    std::vector<const char*> rest{argv[0]};
+    for (const std::string& word : session.rest)
         rest.push_back(word.c_str());
-    const int restCount = static_cast<int>(rest.size());
 
     // Qt takes its own switches out of argv; the command text is what the caller passed.
-    const std::string commandText = CommandText(restCount, rest.data());
-    const CommandKind kind = ClassifyCommand(restCount, rest.data());
+    const std::string commandText = CommandText(static_cast<int>(rest.size()), rest.data());
+    const CommandKind kind = ClassifyCommand(static_cast<int>(withSwitches.size()), withSwitches.data());
     if (kind == CommandKind::Help || kind == CommandKind::Version) {
         std::fputs((kind == CommandKind::Help ? ShellUsage() : VersionLine()).c_str(), stdout);
         return 0;
     }
-    const HostedRequest hosted = ReadHostedRequest(words, ModeLetter(commandText), std::getenv("XSCREENSAVER_WINDOW"));
+    if (!session.consistent()) {
+        std::fputs(UnknownCommandLine(CommandText(static_cast<int>(withSwitches.size()), withSwitches.data())).c_str(),
+                   stderr);
+        return 2;
+    }
+    const HostedRequest hosted = ReadHostedRequest(session.rest, ModeLetter(commandText), std::getenv("XSCREENSAVER_WINDOW"));
     if (hosted.kind == HostedRequest::Kind::Malformed) {
         std::fprintf(stderr, "Tavrolin.scr: %s\n", hosted.problem.c_str());
         return 2;
     }
-    if (!DisplayAvailable()) {
+    // Finding windows by title and reparenting into a foreign window exist only on X11 (through
+    // XWayland on a Wayland desktop).
+    const bool x11Only = session.x11 || hosted.kind != HostedRequest::Kind::None || ModeLetter(commandText) == 'P';
+    SessionEnvironment environment{std::getenv("WAYLAND_DISPLAY"), std::getenv("DISPLAY"),
+                                   std::getenv("XDG_SESSION_TYPE"), true};
+    WindowSystem windowSystem = ChooseWindowSystem(environment, x11Only);
+    if (windowSystem == WindowSystem::Wayland && !WaylandSocketAvailable()) {
+        environment.waylandReachable = false;
+        windowSystem = ChooseWindowSystem(environment, x11Only);
+    }
+    if (windowSystem == WindowSystem::Wayland)
+        UseWaylandDisplayLocks();
+    // Needs no display: the ride it ends is found by its lock.
+    if (session.stop)
+        return StopRide();
+    if (windowSystem == WindowSystem::Wayland && !environment.waylandReachable) {
+        std::fprintf(stderr, "Tavrolin.scr: cannot connect to the Wayland display %s\n", environment.waylandDisplay);
+        return 1;
+    }
+    if (session.background && windowSystem != WindowSystem::Wayland) {
+        std::fprintf(stderr, "Tavrolin.scr: --background needs a Wayland session\n");
+        return 1;
+    }
+    if (windowSystem == WindowSystem::X11 && !DisplayAvailable()) {
         std::fprintf(stderr, "Tavrolin.scr: cannot open the X display\n");
         return 1;
     }
+    // As early as can be, so that an idle daemon's --stop right after its start finds the ride.
+    if (!session.background && hosted.kind == HostedRequest::Kind::None
+        && (commandText.empty() || ModeLetter(commandText) == 'S'))
+        TakeRideMark();
     int stopSignal = 0;
-    const int status = runApplication(argc, argv, commandText, kind, hosted, stopSignal);
+    const int status = runApplication(argc, argv, commandText, kind, hosted, session, windowSystem, stopSignal);
     // The ending has run in full; parents such as xscreensaver expect a saver to die by the
     // signal that stopped it.
     if (stopSignal != 0)

@@ -1,16 +1,17 @@
 #include "usage.h"
 
 #include "command_line.h"
+#include "session_switches.h"
 
 #include <string_view>
+#include <vector>
 
 namespace {
 
 // The hosted entry reads these wherever they stand and answers a bad window id itself.
-bool HasHostedSwitch(int argc, const char* const* argv)
+bool HasHostedSwitch(const std::vector<std::string>& words)
 {
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument = argv[i];
+    for (const std::string_view argument : words) {
         if (argument == "-root" || argument == "--root" || argument == "-window-id" || argument == "--window-id")
             return true;
     }
@@ -28,18 +29,27 @@ CommandKind ClassifyCommand(int argc, const char* const* argv)
         if (only == "--version")
             return CommandKind::Version;
     }
-    const std::string commandText = CommandText(argc, argv);
+    const SessionSwitches session = ReadSessionSwitches(std::vector<std::string>(argv + 1, argv + argc));
+    if (!session.consistent())
+        return CommandKind::Unknown;
+    if (session.stop || session.background)
+        return CommandKind::Known;
+    std::vector<const char*> rest{argv[0]};
+    for (const std::string& word : session.rest)
+        rest.push_back(word.c_str());
+    const std::string commandText = CommandText(static_cast<int>(rest.size()), rest.data());
     if (commandText.empty())
         return CommandKind::Known;
     const char letter = ModeLetter(commandText);
     if (letter == 'P' || letter == 'C' || letter == 'S')
         return CommandKind::Known;
-    return HasHostedSwitch(argc, argv) ? CommandKind::Known : CommandKind::Unknown;
+    return HasHostedSwitch(session.rest) ? CommandKind::Known : CommandKind::Unknown;
 }
 
 std::string ShellUsage()
 {
-    return "Usage: tavrolin [/s | /c | /p ID | -root | -window-id ID]\n"
+    return "Usage: tavrolin [--x11] [/s | /c | /p ID | -root | -window-id ID]\n"
+           "       tavrolin --background [--output NAME] | --stop\n"
            "A roller-coaster ride through space, as a screensaver.\n"
            "\n"
            "  (nothing)        run the ride, leaving the pointer visible\n"
@@ -49,6 +59,11 @@ std::string ShellUsage()
            "  -root            run inside the screensaver manager's window (XSCREENSAVER_WINDOW)\n"
            "                   or else on the root window\n"
            "  -window-id ID    run inside the X window ID (decimal or 0x hex)\n"
+           "  --background     ride on the background layer under the windows (Wayland): no\n"
+           "                   input, no music; SIGTERM ends it\n"
+           "  --output NAME    ride on the output NAME only (Wayland)\n"
+           "  --stop           end the running ride on this display and wait until it has ended\n"
+           "  --x11            use X11 (XWayland) even in a Wayland session\n"
            "  -h, --help       show this help and exit\n"
            "  --version        show the version and exit\n"
            "\n"

@@ -7,7 +7,8 @@ enum class CommandKind { Help, Version, Known, Unknown };
 
 // --help or -h alone asks for the usage, --version alone for the version. Known: no arguments, a
 // mode letter the shell acts on (P, C or S as the second character), or a hosted switch (-root,
-// -window-id, each also with two dashes) anywhere. Anything else is Unknown.
+// -window-id, each also with two dashes) anywhere; --stop or --background (with --output NAME)
+// alone; --x11 and --output NAME beside the others. Anything else is Unknown.
 CommandKind ClassifyCommand(int argc, const char* const* argv);
 
 // The usage the shell prints for --help, in English, ending with a line break.

@@ -35,16 +35,21 @@ int StartProgram(const std::filesystem::path& program, const std::vector<std::st
     return result == 0 ? processId : -1;
 }
 
-bool ProgramHasEnded(int processId)
+bool ProgramHasEnded(int processId, int* exitStatus)
 {
+    int unused = 0;
+    int& ending = exitStatus ? *exitStatus : unused;
+    ending = -1;
     if (processId <= 0)
         return true;
     int status = 0;
     const pid_t result = waitpid(processId, &status, WNOHANG);
     if (result == 0)
         return false;
-    if (result == processId)
+    if (result == processId) {
+        ending = WIFEXITED(status) ? WEXITSTATUS(status) : WIFSIGNALED(status) ? 128 + WTERMSIG(status) : -1;
         return true;
+    }
     // ECHILD: already reaped, or not ours to wait for.
     return errno != EINTR;
 }

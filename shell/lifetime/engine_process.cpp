@@ -18,6 +18,7 @@ bool EngineProcess::start(const std::filesystem::path& program, std::vector<std:
     arguments.push_back("--shell-pid");
     arguments.push_back(std::to_string(getpid()));
     m_processId = StartProgram(program, arguments);
+    m_exitStatus = -1;
     return m_processId > 0;
 }
 
@@ -25,7 +26,7 @@ bool EngineProcess::hasEnded()
 {
     if (m_processId <= 0)
         return true;
-    if (!ProgramHasEnded(m_processId))
+    if (!ProgramHasEnded(m_processId, &m_exitStatus))
         return false;
     m_processId = -1;
     return true;

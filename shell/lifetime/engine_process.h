@@ -26,7 +26,11 @@ public:
     void end(int graceMilliseconds = 1000);
 
     int processId() const { return m_processId; }
+    // Once hasEnded(): the status it ended with, 128 + the signal's number when a signal ended
+    // it; -1 when it never started or was killed outright.
+    int exitStatus() const { return m_exitStatus; }
 
 private:
     int m_processId = -1;
+    int m_exitStatus = -1;
 };

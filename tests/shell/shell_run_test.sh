@@ -102,6 +102,30 @@ no_arguments_run_leaves_the_pointer_alone_and_ends_with_the_engine() {
   [ -z "$(pointer_requests)" ] || fail "pointer requests without arguments: '$(pointer_requests)'"
 }
 
+# True when process $1 is gone or only waits for its reaper.
+process_gone() {
+  ! kill -0 "$1" 2>/dev/null || [ "$(ps -o stat= -p "$1" | cut -c1)" = Z ]
+}
+
+stop_ends_the_ride_and_only_the_ride() {
+  # An idle daemon's resume must not close the settings someone is editing.
+  start_shell /c
+  wait_for_window "■Tavrolin■" 100 visible >/dev/null || fail "no settings dialog"
+  shell_ends_with 0 5 --stop
+  process_gone "$shell_pid" && fail "--stop closed the settings dialog"
+  kill "$shell_pid"
+  ended_within "$shell_pid" 30 || fail "the settings dialog did not end on SIGTERM"
+
+  start_shell /s
+  local shell=$shell_pid
+  wait_for_window Tavrolin_VC 100 >/dev/null || fail "no engine window to stop"
+  shell_ends_with 0 10 --stop
+  # It returns once the ride has ended, not before.
+  process_gone "$shell" || fail "--stop returned before the shell ended"
+  wait_for_window Tavrolin_VC 1 >/dev/null && fail "--stop left the engine's window"
+  shell_ends_with 0 5 --stop
+}
+
 # The share of the $2 (WxH+X+Y) part of screenshot $1 that shows the blue planet.
 planet_share() {
   convert "$1" -crop "$2" +repage -fx 'b > 0.25 && b > 1.2 * r ? 1 : 0' -colorspace gray -format '%[fx:mean]' info:
@@ -183,6 +207,7 @@ a_work_folder_others_can_write_is_left_alone() {
 
 run_from_start_to_end
 no_arguments_run_leaves_the_pointer_alone_and_ends_with_the_engine
+stop_ends_the_ride_and_only_the_ride
 ride_options_change_that_ride_only
 a_work_folder_others_can_write_is_left_alone
-echo "shell run: 4 passed"
+echo "shell run: 5 passed"

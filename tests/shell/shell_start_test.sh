@@ -44,7 +44,7 @@ help_and_version_answer_without_a_window() {
   DISPLAY= shell_ends_with 0 5 --help
   grep -q '^Usage: tavrolin' "$shell_output" || fail "--help printed no usage"
   local switch
-  for switch in /s /c /p -root -window-id; do
+  for switch in /s /c /p -root -window-id --background --output --stop --x11; do
     grep -q -- " $switch" "$shell_output" || fail "--help does not name $switch"
   done
   shell_ends_with 0 5 -h

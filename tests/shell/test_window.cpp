@@ -1,6 +1,7 @@
 // A helper for the end-to-end scripts, standing in for the programs around the shell:
 //   tavrolin_test_window window <title> <width>x<height> [hidden]
-//     makes a window (mapped unless "hidden"), prints its X window id in decimal, and stays
+//     makes a grey window (mapped unless "hidden"), prints its X window id in decimal (a number of
+//     no use on Wayland, where it runs without an X display), and stays
 //     until it is killed: a marker window of another instance, or a preview area.
 //   tavrolin_test_window clipboard
 //     prints the clipboard's text: how a script reads what a message box copied.
@@ -13,7 +14,9 @@
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "xcb");
+    // A normal client window of a Wayland session when there is no X display.
+    if (qEnvironmentVariableIsSet("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication application(argc, argv);
     if (argc == 2 && std::strcmp(argv[1], "clipboard") == 0) {
         std::printf("%s", QGuiApplication::clipboard()->text().toUtf8().constData());

@@ -1,5 +1,7 @@
 #include "shell/ride_options.h"
+#include "shell/session_switches.h"
 #include "shell/usage.h"
+#include "shell/window_system.h"
 
 #include <gtest/gtest.h>
 #include <initializer_list>
@@ -44,6 +46,47 @@ TEST(UsageTest, HostedSwitchesCountWhereverTheyStand)
 }
 
 namespace {
+
+TEST(UsageTest, SessionSwitchesStandWhereTheyMakeSense)
+{
+    for (const auto arguments : {std::initializer_list<const char*>{"--stop"}, {"--x11", "--stop"}, {"--background"},
+                                 {"--output", "DP-1", "--background"}, {"--x11", "/s"}, {"/s", "--output", "HDMI-A-1"},
+                                 {"--x11", "-root"}})
+        EXPECT_EQ(Classify(arguments), CommandKind::Known) << *arguments.begin();
+    // A stop or a wallpaper that also names a mode, a missing output name, a switch given twice.
+    for (const auto arguments : {std::initializer_list<const char*>{"--stop", "/s"}, {"--background", "/c"},
+                                 {"--background", "--x11"}, {"--stop", "--output", "DP-1"}, {"--background", "--output"},
+                                 {"--output", "--background"}, {"--stop", "--stop"}, {"--x11", "/x"}})
+        EXPECT_EQ(Classify(arguments), CommandKind::Unknown) << *arguments.begin();
+}
+
+TEST(UsageTest, SessionSwitchesLeaveTheScreensaverWordsInOrder)
+{
+    const SessionSwitches switches = ReadSessionSwitches({"-root", "--output", "eDP-1", "--x11", "-geometry", "9x9"});
+    EXPECT_TRUE(switches.x11);
+    EXPECT_EQ(switches.output, "eDP-1");
+    EXPECT_EQ(switches.rest, (std::vector<std::string>{"-root", "-geometry", "9x9"}));
+}
+
+TEST(WindowSystemChoice, WaylandOnlyWhereNoXDisplayIsMeantToBeUsed)
+{
+    const auto choose = [](const char* wayland, const char* display, const char* session, bool reachable = true,
+                           bool x11Only = false) {
+        return ChooseWindowSystem({wayland, display, session, reachable}, x11Only);
+    };
+    EXPECT_EQ(choose("wayland-1", nullptr, nullptr), WindowSystem::Wayland);
+    EXPECT_EQ(choose("wayland-1", "", nullptr), WindowSystem::Wayland);
+    EXPECT_EQ(choose("wayland-1", ":0", "wayland"), WindowSystem::Wayland);
+    // A nested or forwarded Wayland socket beside an X session keeps the X session's ride.
+    EXPECT_EQ(choose("wayland-1", ":0", "x11"), WindowSystem::X11);
+    EXPECT_EQ(choose("wayland-1", ":0", nullptr), WindowSystem::X11);
+    EXPECT_EQ(choose(nullptr, ":0", "wayland"), WindowSystem::X11);
+    EXPECT_EQ(choose("", nullptr, "wayland"), WindowSystem::X11);
+    EXPECT_EQ(choose("wayland-1", nullptr, "wayland", true, true), WindowSystem::X11);
+    // A compositor that does not answer: XWayland if there is one, else the caller reports it.
+    EXPECT_EQ(choose("wayland-1", ":0", "wayland", false), WindowSystem::X11);
+    EXPECT_EQ(choose("wayland-1", nullptr, "wayland", false), WindowSystem::Wayland);
+}
 
 struct ReadOutcome {
     std::string problem;

@@ -1,0 +1,174 @@
+#!/usr/bin/env bash
+# The shell on native Wayland, with no X display: a ride per output under headless sway, the
+# wallpaper under a window, the idle daemon's start and stop, and the ways it cannot start. (An
+# early Esc held until 2 s is the engine's own, tested with the engine.)
+source "$(dirname "$0")/e2e_common.sh"
+source "$scripts/wayland-compositors.sh"
+unset DISPLAY
+
+trap 'stop_compositor; cleanup' EXIT
+
+# Music through a sound server of the test's own, so that it is heard once whatever the outputs.
+mkdir -p "$work/pulse"
+pulseaudio -n --daemonize=no --use-pid-file=no --exit-idle-time=-1 \
+  --load="module-native-protocol-unix auth-anonymous=1 socket=$work/pulse/native" \
+  --load="module-null-sink sink_name=tavrolin_test" >"$work/pulse/log" 2>&1 &
+started+=("$!")
+export PULSE_SERVER=unix:$work/pulse/native
+for _ in $(seq 100); do timeout 5 pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+gst-launch-1.0 -q audiotestsrc num-buffers=86 ! wavenc ! filesink location="$work/loop.wav" >/dev/null 2>&1 ||
+  fail "cannot make the test sound"
+"$bin/tavrolin_put_setting" BgmKind 2 && "$bin/tavrolin_put_setting" BgmFile "$work/loop.wav" || fail "cannot set music"
+
+# True once $1 sound streams play, waiting up to $2 tenths of a second; more than one never may.
+streams_play_within() {
+  local tenth count
+  for tenth in $(seq "$2"); do
+    count=$(timeout 5 pactl list sink-inputs | grep -c 'Corked: no' || true)
+    [ "$count" -le 1 ] || fail "$count streams play at once"
+    [ "$count" -eq "$1" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# A fresh headless sway with $1 outputs of 1280x720 for each case.
+on_sway() {
+  stop_compositor
+  start_sway "$work/compositor" 1280x720 "$1" || fail "headless sway did not start"
+}
+
+# The Tavrolin processes of this compositor that are still alive, as "pid name" lines.
+live_on_compositor() {
+  local pid
+  for pid in $(pgrep '^Tavrolin\.(scr|dll)$' 2>/dev/null || true); do
+    [ "$(ps -o stat= -p "$pid" 2>/dev/null | cut -c1)" = Z ] && continue
+    { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | grep -qxF "XDG_RUNTIME_DIR=$XDG_RUNTIME_DIR" || continue
+    echo "$pid $(ps -o comm= -p "$pid" 2>/dev/null)"
+  done
+}
+
+# True once none is left, waiting up to $1 tenths of a second.
+none_left_within() {
+  local tenth
+  for tenth in $(seq "$1"); do
+    [ -z "$(live_on_compositor)" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# The outputs the live engines ride on, sorted, once there are $1 of them (up to $2 tenths).
+engines_on_outputs() {
+  local tenth outputs=""
+  for tenth in $(seq "$2"); do
+    outputs=$(live_on_compositor | awk '$2 == "Tavrolin.dll" { print $1 }' |
+      while read -r pid; do { tr '\0' '\n' <"/proc/$pid/cmdline"; } 2>/dev/null | awk 'after == "--output" { print } { after = $0 }'; done |
+      sort | xargs)
+    [ "$(wc -w <<<"$outputs")" -eq "$1" ] && break
+    sleep 0.1
+  done
+  echo "$outputs"
+}
+
+# Fraction of the $2 (WxH+X+Y) part of picture $1 for which the fx expression $3 gives 1.
+fraction() {
+  convert "$1" -crop "$2" +repage -fx "$3" -colorspace gray -format '%[fx:mean]' info:
+}
+
+above() { awk -v v="$1" -v t="$2" 'BEGIN { exit !(v > t) }'; }
+
+# True once the middle of output $1 has shown the blue planet, looking up to $2 times (the
+# track may pass in front of it for a while).
+planet_in_the_middle_of() {
+  local attempt
+  for attempt in $(seq "$2"); do
+    grim -o "$1" "$work/$1.png" 2>/dev/null &&
+      above "$(fraction "$work/$1.png" 20x20+630+350 'b > 0.25 && b > 1.2 * r ? 1 : 0')" 0.3 && return 0
+    sleep 0.5
+  done
+  return 1
+}
+
+a_ride_on_each_output_and_a_new_one_ended_by_one_key() {
+  on_sway 2
+  start_shell /s
+  local shell=$shell_pid started_at=$SECONDS
+  [ "$(engines_on_outputs 2 150)" = "HEADLESS-1 HEADLESS-2" ] || fail "rides on: '$(engines_on_outputs 2 1)'"
+  streams_play_within 1 50 || fail "no music heard during the ride"
+  planet_in_the_middle_of HEADLESS-1 80 || fail "no planet in the middle of HEADLESS-1"
+  planet_in_the_middle_of HEADLESS-2 80 || fail "no planet in the middle of HEADLESS-2"
+  # A second start while the ride goes ends at once and starts nothing.
+  timeout 5 "$bin/Tavrolin.scr" /s || fail "a second start did not end at once ($?)"
+  [ "$(engines_on_outputs 2 1)" = "HEADLESS-1 HEADLESS-2" ] || fail "a second start changed the rides"
+  # An output that comes during the ride gets one.
+  swaymsg -q create_output
+  [ "$(engines_on_outputs 3 150)" = "HEADLESS-1 HEADLESS-2 HEADLESS-3" ] || fail "no ride on a new output"
+  while [ $((SECONDS - started_at)) -lt 3 ]; do sleep 0.2; done
+  kill -0 "$shell" 2>/dev/null || fail "the shell ended during the ride"
+  wtype -s 1500 -k Escape
+  none_left_within 10 || fail "left running 1 s after Esc: $(live_on_compositor)"
+  [ -z "$(pointer_requests)" ] || fail "X pointer requests on Wayland: '$(pointer_requests)'"
+}
+
+a_wallpaper_rides_around_a_window_and_ends_on_sigterm() {
+  on_sway 1
+  swaymsg -q 'for_window [title="grey"] "floating enable, resize set 400 300, move position 440 210"'
+  "$bin/tavrolin_test_window" window grey 400x300 >/dev/null 2>&1 &
+  started+=("$!")
+  start_shell --background
+  local attempt shows=""
+  for attempt in $(seq 80); do
+    grim "$work/background.png" 2>/dev/null || true
+    # The window keeps its grey; the rest is black space with a bright track or stars.
+    if above "$(fraction "$work/background.png" 380x280+450+220 'abs(r - 0.502) < 0.02 ? 1 : 0')" 0.99 &&
+      above "$(fraction "$work/background.png" 1280x720+0+0 'intensity > 0.6 ? 1 : 0')" 0.0005 &&
+      above "$(fraction "$work/background.png" 1280x720+0+0 'intensity < 0.1 ? 1 : 0')" 0.5; then
+      shows=yes
+      break
+    fi
+    sleep 0.5
+  done
+  [ -n "$shows" ] || fail "the wallpaper did not show around the window"
+  streams_play_within 0 1 || fail "the wallpaper plays music"
+  kill -TERM "$shell_pid"
+  none_left_within 10 || fail "left running 1 s after SIGTERM: $(live_on_compositor)"
+}
+
+the_idle_daemon_starts_the_ride_and_activity_stops_it() {
+  on_sway 1
+  # The README's line, with a short timeout.
+  swayidle -w timeout 2 "'$bin/Tavrolin.scr' /s &" resume "'$bin/Tavrolin.scr' --stop" >/dev/null 2>&1 &
+  local idle=$!
+  started+=("$idle")
+  [ "$(engines_on_outputs 1 100)" = HEADLESS-1 ] || fail "the idle timeout did not start the ride"
+  # Any key is activity; Shift alone ends no ride by itself.
+  wtype -s 1500 -k Shift_L
+  none_left_within 50 || fail "activity did not end the ride: $(live_on_compositor)"
+  kill "$idle"
+  # Nothing to stop is no failure.
+  shell_ends_with 0 5 --stop
+}
+
+the_ride_ends_with_its_compositor() {
+  start_shell /s
+  [ "$(engines_on_outputs 1 150)" = HEADLESS-1 ] || fail "no ride to end"
+  streams_play_within 1 50 || fail "no music heard during the ride"
+  stop_compositor
+  none_left_within 10 || fail "left running 1 s after the compositor went: $(live_on_compositor)"
+  streams_play_within 0 10 || fail "music still plays 1 s after the compositor went"
+}
+
+no_compositor_no_x_display_ends_at_once() {
+  WAYLAND_DISPLAY=wayland-none shell_ends_with 1 5 /s
+  [ "$(wc -l <"$shell_errors")" -eq 1 ] || fail "not one line for a missing compositor: $(cat "$shell_errors")"
+  WAYLAND_DISPLAY=wayland-none shell_ends_with 1 5 /p 123
+  [ "$(wc -l <"$shell_errors")" -eq 1 ] || fail "not one line for a preview without X: $(cat "$shell_errors")"
+}
+
+a_ride_on_each_output_and_a_new_one_ended_by_one_key
+a_wallpaper_rides_around_a_window_and_ends_on_sigterm
+the_idle_daemon_starts_the_ride_and_activity_stops_it
+the_ride_ends_with_its_compositor
+no_compositor_no_x_display_ends_at_once
+echo "shell wayland: 5 passed"
