@@ -10,6 +10,7 @@
 #include "platform/files/end_with_parent.h"
 #include "platform/gl/embedded_window.h"
 #include "platform/gl/swap_interval.h"
+#include "platform/x11/exited_window_manager.h"
 
 #include <GL/freeglut.h>
 #include <cstdlib>
@@ -85,6 +86,7 @@ int runEngine(int argc, char** argv)
     if (engineOptions.shellProcess > 0 && !EndWithParent(engineOptions.shellProcess))
         return 0;
 
+    ForgetExitedWindowManager();
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     Monitor place{0, 0, 0, 0};

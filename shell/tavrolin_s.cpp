@@ -12,6 +12,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <chrono>
+#include <cstdio>
 #include <thread>
 
 namespace {
@@ -174,7 +175,26 @@ void Tavrolin_S::Timer3Tick()
             return;
     }
     Timer3.stop();
+    reportFailedEngine();
     Unload();
+}
+
+void Tavrolin_S::reportFailedEngine()
+{
+    int status = 0;
+    for (const std::unique_ptr<EngineProcess>& engine : m_engines)
+        status = engine->endStatus() > 0 ? engine->endStatus() : status;
+    // A hosted engine's window lives inside the host, where its title tells nothing.
+    const bool started = m_hostWindow != 0 || m_engineWatch.windowSeen();
+    if (started && status == 0)
+        return;
+    m_exitStatus = 1;
+    if (started)
+        std::fprintf(stderr, "Tavrolin.scr: the ride engine ended with exit status %d\n", status);
+    else if (status > 0)
+        std::fprintf(stderr, "Tavrolin.scr: the ride engine did not start (exit status %d)\n", status);
+    else
+        std::fprintf(stderr, "Tavrolin.scr: the ride engine did not start (it showed no window)\n");
 }
 
 void Tavrolin_S::Unload()
@@ -192,7 +212,7 @@ void Tavrolin_S::Unload()
         StopMusic();
     if (m_modeLetter == 'S' && m_hostWindow == 0)
         ShowCursor(true);
-    QCoreApplication::exit(0);
+    QCoreApplication::exit(m_exitStatus);
 }
 
 void Tavrolin_S::closeEvent(QCloseEvent* event)

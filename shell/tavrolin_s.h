@@ -68,6 +68,9 @@ protected:
 
 private:
     void Timer3Tick();
+    // Once the watch has found the ride over: an engine that never showed its window, or that
+    // ended with a failure, is told on stderr in one line and ends the event loop with status 1.
+    void reportFailedEngine();
     // Hosted rides share one music: the one that holds the music lock plays it, and another takes
     // over when that one ends.
     void takeMusicTurn();
@@ -81,4 +84,5 @@ private:
     QElapsedTimer m_sinceEngineStart;
     EngineWatch m_engineWatch;
     bool m_unloaded = false;
+    int m_exitStatus = 0;
 };

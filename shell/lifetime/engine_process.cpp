@@ -2,6 +2,7 @@
 
 #include "platform/files/start_program.h"
 
+#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <sys/wait.h>
@@ -25,22 +26,29 @@ bool EngineProcess::hasEnded()
 {
     if (m_processId <= 0)
         return true;
-    if (!ProgramHasEnded(m_processId))
+    int status = 0;
+    const pid_t result = waitpid(m_processId, &status, WNOHANG);
+    if (result == 0 || (result < 0 && errno == EINTR))
         return false;
+    if (result == m_processId && !m_endRequested)
+        m_endStatus = WIFSIGNALED(status) ? 128 + WTERMSIG(status) : WEXITSTATUS(status);
     m_processId = -1;
     return true;
 }
 
 void EngineProcess::requestEnd()
 {
-    if (!hasEnded())
-        kill(m_processId, SIGTERM);
+    if (hasEnded())
+        return;
+    m_endRequested = true;
+    kill(m_processId, SIGTERM);
 }
 
 void EngineProcess::end(int graceMilliseconds)
 {
     if (hasEnded())
         return;
+    m_endRequested = true;
     kill(m_processId, SIGTERM);
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(graceMilliseconds);
     while (std::chrono::steady_clock::now() < deadline) {
