@@ -143,11 +143,45 @@ one_ride_per_monitor() {
   kill "$nested"
 }
 
+# A manager's window far larger than the screen: the ride draws no more than the screen shows,
+# keeps its pace and its memory, and still ends at once on SIGTERM.
+bounded_inside_a_huge_host() {
+  xmessage -geometry 320x200+0+0 -bg white host & local host_pid=$!
+  local host=""
+  until_within 'host=$(xdotool search --onlyvisible --name "^xmessage$" 2>/dev/null | head -n 1); [ -n "$host" ]' 100 ||
+    fail "the host window did not open"
+  local log=$work/swaps-huge
+  start_ride "$log" --window-id "$host"
+  until_within '[ "$(swaps "$log")" -ge 30 ]' 150 || { kill "$ride" "$host_pid"; fail "no hosted ride"; }
+  local engine_window
+  engine_window=$(xwininfo -id "$host" -children | awk '/"Tavrolin_VC"/ { print $1; exit }')
+  size_is() { xwininfo -id "$engine_window" | tr -d ' ' | grep -qx "Width:$1" &&
+    xwininfo -id "$engine_window" | tr -d ' ' | grep -qx "Height:$2"; }
+
+  xdotool windowsize "$host" 16384 16384
+  until_within 'size_is 640 360' 100 || { kill "$ride" "$host_pid"; fail "the ride grew past the 640x360 screen"; }
+  local before
+  before=$(swaps "$log")
+  until_within '[ "$(swaps "$log")" -ge $((before + 30)) ]' 150 ||
+    { kill "$ride" "$host_pid"; fail "frames stopped in the huge host"; }
+  local rss
+  rss=$(awk '/^VmRSS:/ { print $2 }' "/proc/$ride/status")
+  [ "$rss" -lt $((600 * 1024)) ] || { kill "$ride" "$host_pid"; fail "$rss kB resident in the huge host"; }
+  # One side past the screen, the other inside it.
+  xdotool windowsize "$host" 500 16384
+  until_within 'size_is 500 360' 100 || { kill "$ride" "$host_pid"; fail "one side did not follow, the other not bounded"; }
+  kill -TERM "$ride"
+  ended_within "$ride" 10 || { kill -KILL "$ride"; kill "$host_pid"; fail "SIGTERM unanswered for 1 s"; }
+  kill "$host_pid"
+}
+
 export -f fail ended_within until_within swaps swap_time start_ride fraction above \
-  paced_and_trails_on_a_discarding_driver stays_on_top_under_a_window_manager one_ride_per_monitor
+  paced_and_trails_on_a_discarding_driver stays_on_top_under_a_window_manager one_ride_per_monitor \
+  bounded_inside_a_huge_host
 export bin work
 # Small enough that frames fit the refresh period even on a busy machine.
 "$scripts/with-xvfb" --size 640x360 bash -c 'set -euo pipefail; paced_and_trails_on_a_discarding_driver'
 "$scripts/with-xvfb" --size 1280x720 bash -c 'set -euo pipefail; stays_on_top_under_a_window_manager'
 "$scripts/with-xvfb" --size 2560x720 bash -c 'set -euo pipefail; one_ride_per_monitor'
-echo "engine desktop: 3 passed, 0 failed"
+"$scripts/with-xvfb" --size 640x360 bash -c 'set -euo pipefail; bounded_inside_a_huge_host'
+echo "engine desktop: 4 passed, 0 failed"
