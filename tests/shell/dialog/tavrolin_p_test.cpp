@@ -10,14 +10,17 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCursor>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -368,6 +371,51 @@ TEST_F(DialogTest, BannerClickOpensTheHomePageUnderTheHourglass)
     EXPECT_EQ(browser.opened[0], QUrl(QString::fromLatin1(Tavrolin_P::HomePage)));
     EXPECT_EQ(browser.pointer, Qt::WaitCursor);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+// The outline's places while it runs, read between its steps (it lets timers run).
+class OutlineRecorder {
+public:
+    OutlineRecorder()
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                if (widget->isVisible() && widget->windowType() == Qt::ToolTip)
+                    places.push_back(widget->geometry());
+            }
+        });
+        m_timer.start(0);
+    }
+
+    std::vector<QRect> places;
+
+private:
+    QTimer m_timer;
+};
+
+TEST_F(DialogTest, TheOutlineZoomsOpenFromThePointerAndShutBackToIt)
+{
+    QCursor::setPos(40, 30);
+    std::optional<OutlineRecorder> opening(std::in_place);
+    Tavrolin_P dialog;
+    const std::vector<QRect> opened = opening->places;
+    opening.reset();
+    const QRect frame = dialog.frameGeometry();
+    const QPoint zoomPoint = dialog.ZoomPoint;
+
+    OutlineRecorder closing;
+    dialog.done(QDialog::Rejected);
+    const std::vector<QRect>& closed = closing.places;
+
+    ASSERT_GE(opened.size(), 2U);
+    ASSERT_GE(closed.size(), 2U);
+    EXPECT_EQ(opened.back(), frame);
+    EXPECT_EQ(closed.back().topLeft(), zoomPoint);
+    EXPECT_LE(closed.back().width() * closed.back().height(), 1);
+    // Shutting starts at the window's frame (the first step comes a moment in) and only shrinks.
+    EXPECT_GT(closed.front().width(), frame.width() / 2);
+    for (std::size_t i = 1; i < closed.size(); ++i)
+        EXPECT_LE(closed[i].width(), closed[i - 1].width()) << "step " << i;
 }
 
 TEST_F(DialogTest, FocusMovesInTheGivenOrder)
