@@ -85,8 +85,9 @@ stays_on_top_under_a_window_manager() {
   local log=$work/swaps-wm
   start_ride "$log"
   until_within '[ "$(swaps "$log")" -ge 120 ]' 150 || fail "the ride did not get two seconds in"
-  local ride_window
-  ride_window=$(xdotool search --name '^Tavrolin_VC$' | head -n 1)
+  local ride_window=""
+  until_within 'ride_window=$(xdotool search --name "^Tavrolin_VC$" 2>/dev/null | head -n 1); [ -n "$ride_window" ]' 100 ||
+    fail "no Tavrolin_VC window"
   # A window the manager takes, and a pop-up that bypasses it and maps on top of everything.
   xmessage -geometry 400x120+40+40 -bg white -fg white "managed" & local message=$!
   xmessage -geometry 400x120+40+400 -bg white -fg white -xrm '*overrideRedirect: true' popup &
@@ -101,8 +102,9 @@ stays_on_top_under_a_window_manager() {
       ! above "$(fraction "$work/wm.png" $region "intensity > 0.8 ? 1 : 0")" 0.2' 50 ||
       fail "a new window shows above the ride at $region"
   done
-  local message_window
-  message_window=$(xdotool search --name '^xmessage$' | head -n 1)
+  local message_window=""
+  until_within 'message_window=$(xdotool search --onlyvisible --name "^xmessage$" 2>/dev/null | head -n 1); [ -n "$message_window" ]' 100 ||
+    fail "the managed xmessage went"
   xprop -root _NET_CLIENT_LIST | grep -qi "$(printf '0x%x' "$ride_window")" &&
     fail "the ride is in the window manager's client list (task bar)"
   xdotool windowfocus "$message_window" 2>/dev/null || true
@@ -114,10 +116,12 @@ stays_on_top_under_a_window_manager() {
 one_ride_per_monitor() {
   local fifo=$work/xephyr.fifo
   mkfifo "$fifo"
-  Xephyr -displayfd 3 -screen 1280x720+0+0 -screen 1280x720+1280+0 +xinerama -nolisten tcp \
+  # -noreset: a passing client that was the last to leave would reset it under the next.
+  Xephyr -displayfd 3 -screen 1280x720+0+0 -screen 1280x720+1280+0 +xinerama -nolisten tcp -noreset \
     3>"$fifo" >/dev/null 2>&1 & local nested=$!
   local number=""
   read -r -t 20 number <"$fifo" || { kill "$nested"; fail "Xephyr did not start"; }
+  until_within 'xprop -display ":$number" -root >/dev/null 2>&1' 100 || { kill "$nested"; fail "Xephyr took no client"; }
   export DISPLAY=":$number"
   local monitors
   monitors=$("$bin/tavrolin_print_monitors")
@@ -179,9 +183,15 @@ export -f fail ended_within until_within swaps swap_time start_ride fraction abo
   paced_and_trails_on_a_discarding_driver stays_on_top_under_a_window_manager one_ride_per_monitor \
   bounded_inside_a_huge_host
 export bin work
+# Runs one case on a virtual display of size $1; a command that fails under set -e names itself,
+# so no case can fail without a word.
+run_case() {
+  "$scripts/with-xvfb" --size "$1" bash -c \
+    "set -eEuo pipefail; trap 'echo \"FAIL: line \$LINENO: \$BASH_COMMAND\" >&2' ERR; $2"
+}
 # Small enough that frames fit the refresh period even on a busy machine.
-"$scripts/with-xvfb" --size 640x360 bash -c 'set -euo pipefail; paced_and_trails_on_a_discarding_driver'
-"$scripts/with-xvfb" --size 1280x720 bash -c 'set -euo pipefail; stays_on_top_under_a_window_manager'
-"$scripts/with-xvfb" --size 2560x720 bash -c 'set -euo pipefail; one_ride_per_monitor'
-"$scripts/with-xvfb" --size 640x360 bash -c 'set -euo pipefail; bounded_inside_a_huge_host'
+run_case 640x360 paced_and_trails_on_a_discarding_driver
+run_case 1280x720 stays_on_top_under_a_window_manager
+run_case 2560x720 one_ride_per_monitor
+run_case 640x360 bounded_inside_a_huge_host
 echo "engine desktop: 4 passed, 0 failed"

@@ -106,7 +106,8 @@ a_launcher_with_closed_descriptors() {
   local shell=$!
   started+=("$shell")
   local engine
-  engine=$(wait_for_window Tavrolin_VC 100) || fail "no ride with closed descriptors"
+  # Focus needs a viewable window; the window exists a moment before it is mapped.
+  engine=$(wait_for_window Tavrolin_VC 100 visible) || fail "no ride with closed descriptors"
   # Pressed during the fade-in, q takes effect at its end.
   xdotool windowfocus --sync "$engine" key q
   ended_within "$shell" 50 || fail "a run with closed descriptors did not end on q"
