@@ -86,8 +86,8 @@ stays_on_top_under_a_window_manager() {
   start_ride "$log"
   until_within '[ "$(swaps "$log")" -ge 120 ]' 150 || fail "the ride did not get two seconds in"
   local ride_window=""
-  until_within 'ride_window=$(xdotool search --name "^Tavrolin_VC$" 2>/dev/null | head -n 1); [ -n "$ride_window" ]' 100 ||
-    fail "no Tavrolin_VC window"
+  until_within 'ride_window=$(xdotool search --name "^Tavrolin_VC$" 2>/dev/null | head -n 1)
+    [ -n "$ride_window" ]' 100 || fail "no Tavrolin_VC window"
   # A window the manager takes, and a pop-up that bypasses it and maps on top of everything.
   xmessage -geometry 400x120+40+40 -bg white -fg white "managed" & local message=$!
   xmessage -geometry 400x120+40+400 -bg white -fg white -xrm '*overrideRedirect: true' popup &
@@ -103,8 +103,8 @@ stays_on_top_under_a_window_manager() {
       fail "a new window shows above the ride at $region"
   done
   local message_window=""
-  until_within 'message_window=$(xdotool search --onlyvisible --name "^xmessage$" 2>/dev/null | head -n 1); [ -n "$message_window" ]' 100 ||
-    fail "the managed xmessage went"
+  until_within 'message_window=$(xdotool search --onlyvisible --name "^xmessage$" 2>/dev/null | head -n 1)
+    [ -n "$message_window" ]' 100 || fail "the managed xmessage went"
   xprop -root _NET_CLIENT_LIST | grep -qi "$(printf '0x%x' "$ride_window")" &&
     fail "the ride is in the window manager's client list (task bar)"
   xdotool windowfocus "$message_window" 2>/dev/null || true
@@ -121,7 +121,8 @@ one_ride_per_monitor() {
     3>"$fifo" >/dev/null 2>&1 & local nested=$!
   local number=""
   read -r -t 20 number <"$fifo" || { kill "$nested"; fail "Xephyr did not start"; }
-  until_within 'xprop -display ":$number" -root >/dev/null 2>&1' 100 || { kill "$nested"; fail "Xephyr took no client"; }
+  until_within 'xprop -display ":$number" -root >/dev/null 2>&1' 100 ||
+    { kill "$nested"; fail "Xephyr took no client"; }
   export DISPLAY=":$number"
   local monitors
   monitors=$("$bin/tavrolin_print_monitors")
@@ -173,7 +174,8 @@ bounded_inside_a_huge_host() {
   [ "$rss" -lt $((600 * 1024)) ] || { kill "$ride" "$host_pid"; fail "$rss kB resident in the huge host"; }
   # One side past the screen, the other inside it.
   xdotool windowsize "$host" 500 16384
-  until_within 'size_is 500 360' 100 || { kill "$ride" "$host_pid"; fail "one side did not follow, the other not bounded"; }
+  until_within 'size_is 500 360' 100 ||
+    { kill "$ride" "$host_pid"; fail "one side did not follow, the other not bounded"; }
   kill -TERM "$ride"
   ended_within "$ride" 10 || { kill -KILL "$ride"; kill "$host_pid"; fail "SIGTERM unanswered for 1 s"; }
   kill "$host_pid"

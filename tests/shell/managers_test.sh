@@ -61,7 +61,8 @@ rides_after_a_window_manager_has_exited() {
   make_window host 640x400
   start_shell -window-id "$window_id"
   wait_for_hosted_engine "$window_id" 150 >/dev/null || fail "no hosted ride after the window manager exited"
-  shows_ride "$work/exited-wm-hosted.png" 640x400+0+0 40 || fail "no ride pixels in the host after the window manager exited"
+  shows_ride "$work/exited-wm-hosted.png" 640x400+0+0 40 ||
+    fail "no ride pixels in the host after the window manager exited"
   kill -TERM "$shell_pid" "$window_pid"
   all_tavrolin_ended_within 20 || fail "left running after SIGTERM: $(live_tavrolin_processes)"
 }
