@@ -184,17 +184,23 @@ void Tavrolin_S::reportFailedEngine()
     int status = 0;
     for (const std::unique_ptr<EngineProcess>& engine : m_engines)
         status = engine->endStatus() > 0 ? engine->endStatus() : status;
-    // A hosted engine's window lives inside the host, where its title tells nothing.
-    const bool started = m_hostWindow != 0 || m_engineWatch.windowSeen();
-    if (started && status == 0)
-        return;
-    m_exitStatus = 1;
-    if (started)
+    if (m_hostWindow != 0) {
+        // Inside the host the engine's title tells nothing, but a hosted engine only ever ends
+        // well with status 0 (its host gone) or when asked to.
+        if (status == 0)
+            return;
         std::fprintf(stderr, "Tavrolin.scr: the ride engine ended with exit status %d\n", status);
-    else if (status > 0)
-        std::fprintf(stderr, "Tavrolin.scr: the ride engine did not start (exit status %d)\n", status);
-    else
-        std::fprintf(stderr, "Tavrolin.scr: the ride engine did not start (it showed no window)\n");
+    } else {
+        // Once its window has shown, however the ride ends (its keys, its window closed by
+        // whatever means) it is a ride that ran.
+        if (m_engineWatch.windowSeen())
+            return;
+        if (status > 0)
+            std::fprintf(stderr, "Tavrolin.scr: the ride engine did not start (exit status %d)\n", status);
+        else
+            std::fprintf(stderr, "Tavrolin.scr: the ride engine did not start (it showed no window)\n");
+    }
+    m_exitStatus = 1;
 }
 
 void Tavrolin_S::Unload()

@@ -68,8 +68,9 @@ protected:
 
 private:
     void Timer3Tick();
-    // Once the watch has found the ride over: an engine that never showed its window, or that
-    // ended with a failure, is told on stderr in one line and ends the event loop with status 1.
+    // Once the watch has found the ride over: an engine that never showed its window (hosted: that
+    // ended with a non-zero status) is told on stderr in one line, and the event loop ends with
+    // status 1.
     void reportFailedEngine();
     // Hosted rides share one music: the one that holds the music lock plays it, and another takes
     // over when that one ends.
