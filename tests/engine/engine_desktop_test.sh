@@ -94,8 +94,10 @@ stays_on_top_under_a_window_manager() {
   local popup=$!
   until_within 'xdotool search --onlyvisible --name "^xmessage$" >/dev/null 2>&1' 100 ||
     fail "xmessage did not open"
-  until_within 'xwininfo -id "$(xwininfo -root -children | awk "/400x120\+40\+400/ { print \$1 }")" |
-    grep -q IsViewable' 100 || fail "the pop-up did not open"
+  # Never "xwininfo -id" without an id: it would wait for a click.
+  local popup_window=""
+  until_within 'popup_window=$(xwininfo -root -children | awk "/400x120\+40\+400/ { print \$1; exit }")
+    [ -n "$popup_window" ] && xwininfo -id "$popup_window" | grep -q IsViewable' 100 || fail "the pop-up did not open"
   local region
   for region in 400x120+40+40 400x120+40+400; do
     until_within 'import -window root "$work/wm.png" &&
@@ -153,13 +155,14 @@ one_ride_per_monitor() {
 bounded_inside_a_huge_host() {
   xmessage -geometry 320x200+0+0 -bg white host & local host_pid=$!
   local host=""
-  until_within 'host=$(xdotool search --onlyvisible --name "^xmessage$" 2>/dev/null | head -n 1); [ -n "$host" ]' 100 ||
-    fail "the host window did not open"
+  until_within 'host=$(xdotool search --onlyvisible --name "^xmessage$" 2>/dev/null | head -n 1)
+    [ -n "$host" ]' 100 || fail "the host window did not open"
   local log=$work/swaps-huge
   start_ride "$log" --window-id "$host"
   until_within '[ "$(swaps "$log")" -ge 30 ]' 150 || { kill "$ride" "$host_pid"; fail "no hosted ride"; }
-  local engine_window
-  engine_window=$(xwininfo -id "$host" -children | awk '/"Tavrolin_VC"/ { print $1; exit }')
+  local engine_window=""
+  until_within 'engine_window=$(xwininfo -id "$host" -children | awk "/\"Tavrolin_VC\"/ { print \$1; exit }")
+    [ -n "$engine_window" ]' 100 || { kill "$ride" "$host_pid"; fail "the ride is not inside its host"; }
   size_is() { xwininfo -id "$engine_window" | tr -d ' ' | grep -qx "Width:$1" &&
     xwininfo -id "$engine_window" | tr -d ' ' | grep -qx "Height:$2"; }
 
@@ -185,11 +188,24 @@ export -f fail ended_within until_within swaps swap_time start_ride fraction abo
   paced_and_trails_on_a_discarding_driver stays_on_top_under_a_window_manager one_ride_per_monitor \
   bounded_inside_a_huge_host
 export bin work
-# Runs one case on a virtual display of size $1; a command that fails under set -e names itself,
-# so no case can fail without a word.
+# Runs one case on a virtual display of size $1. A command that fails under set -e names itself,
+# and a case that hangs shows its last steps, so no case can fail without a word.
 run_case() {
-  "$scripts/with-xvfb" --size "$1" bash -c \
-    "set -eEuo pipefail; trap 'echo \"FAIL: line \$LINENO: \$BASH_COMMAND\" >&2' ERR; $2"
+  local trace=$work/trace-$2
+  "$scripts/with-xvfb" --size "$1" bash -c "exec 5>'$trace'; BASH_XTRACEFD=5; set -x
+    set -eEuo pipefail; trap 'echo \"FAIL: line \$LINENO: \$BASH_COMMAND\" >&2' ERR; $2" &
+  local case_pid=$! tenth
+  for tenth in $(seq 2400); do
+    kill -0 "$case_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 "$case_pid" 2>/dev/null; then
+    echo "FAIL: $2 still ran after 240 s; its last steps:" >&2
+    tail -n 20 "$trace" >&2
+    kill "$case_pid"
+    exit 1
+  fi
+  wait "$case_pid"
 }
 # Small enough that frames fit the refresh period even on a busy machine.
 run_case 640x360 paced_and_trails_on_a_discarding_driver
