@@ -60,8 +60,8 @@ TEST(EmbeddedWindow, FollowGivesTheAdoptedWindowEachNewHostSizeWithinTheScreen)
     EXPECT_TRUE(follows({300, 200})) << sizeOfAdopted().width << "x" << sizeOfAdopted().height;
 
     const std::pair<DrawingSize, DrawingSize> steps[] = {
-        {{300, 120}, {300, 120}},                 // height only
-        {{260, 120}, {260, 120}},                 // width only
+        {{300, 120}, {300, 120}}, // height only
+        {{260, 120}, {260, 120}}, // width only
         {{screenWidth + 5000, 150}, {screenWidth, 150}}, // one side past the screen
     };
     for (const auto& [hostSize, expected] : steps) {
