@@ -1,8 +1,10 @@
 #pragma once
 
 // SIGTERM, SIGINT and SIGHUP ask the ride to stop: screensaver managers end a saver with SIGTERM,
-// and so does the kernel when the shell that started the engine has gone. The request is only
-// recorded here; the frame loop ends the ride cleanly at its next turn.
+// and so does the kernel when the shell that started the engine has gone. The request is
+// recorded here and the frame loop ends the ride cleanly at its next turn; should that turn not
+// come within half a second (a frame the driver takes seconds over), the process dies by that
+// signal there and then.
 void listenForStopRequests();
 
 // True once one of those signals has arrived.

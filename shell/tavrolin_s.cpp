@@ -14,6 +14,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <chrono>
+#include <cstdio>
 #include <thread>
 
 namespace {
@@ -233,7 +234,32 @@ void Tavrolin_S::Timer3Tick()
             return;
     }
     Timer3.stop();
+    reportFailedEngine();
     Unload();
+}
+
+void Tavrolin_S::reportFailedEngine()
+{
+    int status = 0;
+    for (const std::unique_ptr<EngineProcess>& engine : m_engines)
+        status = engine->endStatus() > 0 ? engine->endStatus() : status;
+    if (m_hostWindow != 0) {
+        // Inside the host the engine's title tells nothing, but a hosted engine only ever ends
+        // well with status 0 (its host gone) or when asked to.
+        if (status == 0)
+            return;
+        std::fprintf(stderr, "Tavrolin.scr: the ride engine ended with exit status %d\n", status);
+    } else {
+        // Once its window has shown, however the ride ends (its keys, its window closed by
+        // whatever means) it is a ride that ran.
+        if (m_engineWatch.windowSeen())
+            return;
+        if (status > 0)
+            std::fprintf(stderr, "Tavrolin.scr: the ride engine did not start (exit status %d)\n", status);
+        else
+            std::fprintf(stderr, "Tavrolin.scr: the ride engine did not start (it showed no window)\n");
+    }
+    m_exitStatus = 1;
 }
 
 void Tavrolin_S::Unload()
@@ -253,7 +279,7 @@ void Tavrolin_S::Unload()
         StopMusic();
     if (m_modeLetter == 'S' && m_hostWindow == 0 && !m_outputRides)
         ShowCursor(true);
-    QCoreApplication::exit(0);
+    QCoreApplication::exit(m_exitStatus);
 }
 
 void Tavrolin_S::closeEvent(QCloseEvent* event)

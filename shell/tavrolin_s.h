@@ -82,6 +82,10 @@ protected:
 private:
     void Timer3Tick();
     void rideOnScreen(const QScreen* screen);
+    // Once the watch has found the ride over: an engine that never showed its window (hosted: that
+    // ended with a non-zero status) is told on stderr in one line, and the event loop ends with
+    // status 1.
+    void reportFailedEngine();
     // Hosted rides share one music: the one that holds the music lock plays it, and another takes
     // over when that one ends.
     void takeMusicTurn();
@@ -100,4 +104,5 @@ private:
     EngineWatch m_engineWatch;
     bool m_unloaded = false;
     bool m_music = true;
+    int m_exitStatus = 0;
 };

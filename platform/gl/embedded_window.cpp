@@ -2,6 +2,7 @@
 
 #include <GL/glx.h>
 #include <X11/Xlib.h>
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -40,6 +41,19 @@ bool succeeds(Display* display, Requests requests)
 
 }
 
+DrawingSize BoundedDrawingSize(DrawingSize host, DrawingSize screen, DrawingSize largestViewport)
+{
+    const auto side = [](int wanted, int screenSide, int viewportSide) {
+        if (screenSide > 0)
+            wanted = std::min(wanted, screenSide);
+        if (viewportSide > 0)
+            wanted = std::min(wanted, viewportSide);
+        return std::max(wanted, 1);
+    };
+    return {side(host.width, screen.width, largestViewport.width),
+            side(host.height, screen.height, largestViewport.height)};
+}
+
 EmbeddedWindow::~EmbeddedWindow()
 {
     if (m_display)
@@ -62,10 +76,23 @@ bool EmbeddedWindow::open(unsigned long host)
     if (!exists)
         return false;
     m_host = host;
-    m_width = attributes.width;
-    m_height = attributes.height;
+    m_hostSize = {attributes.width, attributes.height};
+    bound();
     m_hostMapped = attributes.map_state != IsUnmapped;
     return true;
+}
+
+bool EmbeddedWindow::bound()
+{
+    // The root window's size follows screen changes, which the display's cached size does not.
+    XWindowAttributes root{};
+    if (!XGetWindowAttributes(m_display, DefaultRootWindow(m_display), &root))
+        root.width = root.height = 0;
+    const DrawingSize size = BoundedDrawingSize(m_hostSize, {root.width, root.height}, m_largestViewport);
+    const bool changed = size.width != m_width || size.height != m_height;
+    m_width = size.width;
+    m_height = size.height;
+    return changed;
 }
 
 bool EmbeddedWindow::adoptCurrentWindow()
@@ -74,6 +101,10 @@ bool EmbeddedWindow::adoptCurrentWindow()
     if (!m_display || m_host == 0 || drawable == 0)
         return false;
     m_window = drawable;
+    GLint largestViewport[2] = {0, 0};
+    glGetIntegerv(GL_MAX_VIEWPORT_DIMS, largestViewport);
+    m_largestViewport = {largestViewport[0], largestViewport[1]};
+    bound();
     const bool adopted = succeeds(m_display, [&] {
         XSelectInput(m_display, m_window, StructureNotifyMask);
         XReparentWindow(m_display, m_window, m_host, 0, 0);
@@ -93,6 +124,7 @@ bool EmbeddedWindow::follow()
     if (!m_display || m_hostGone)
         return !m_hostGone;
     bool resized = false;
+    bool hostResized = false;
     bool strayed = false;
     bool unmapped = false;
     while (XPending(m_display) > 0) {
@@ -101,9 +133,8 @@ bool EmbeddedWindow::follow()
         if (event.type == DestroyNotify && event.xdestroywindow.window == m_host) {
             m_hostGone = true;
         } else if (event.type == ConfigureNotify && event.xconfigure.window == m_host) {
-            resized = resized || event.xconfigure.width != m_width || event.xconfigure.height != m_height;
-            m_width = event.xconfigure.width;
-            m_height = event.xconfigure.height;
+            m_hostSize = {event.xconfigure.width, event.xconfigure.height};
+            hostResized = true;
         } else if (event.type == ConfigureNotify && event.xconfigure.window == m_window) {
             resized = resized || event.xconfigure.x != 0 || event.xconfigure.y != 0;
         } else if (event.type == ReparentNotify && event.xreparent.window == m_window) {
@@ -118,6 +149,8 @@ bool EmbeddedWindow::follow()
             unmapped = false;
         }
     }
+    if (hostResized && !m_hostGone)
+        resized = bound() || resized;
     if (m_hostGone || m_window == 0 || !(resized || strayed || unmapped))
         return !m_hostGone;
     // A window manager that had taken the window while it was still at the top level lets go of

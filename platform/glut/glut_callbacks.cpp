@@ -11,6 +11,7 @@
 #include "platform/glut/display_pacing.h"
 #include "platform/glut/ride_rest.h"
 #include "platform/glut/ride_window.h"
+#include "platform/x11/exited_window_manager.h"
 
 #include <GL/freeglut.h>
 
@@ -81,6 +82,7 @@ int RunGlutRide(int argc, char** argv)
     if (engineOptions.shellProcess > 0 && !EndWithParent(engineOptions.shellProcess))
         return 0;
 
+    ForgetExitedWindowManager();
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     Monitor place{0, 0, 0, 0};

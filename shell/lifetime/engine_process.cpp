@@ -18,7 +18,8 @@ bool EngineProcess::start(const std::filesystem::path& program, std::vector<std:
     arguments.push_back("--shell-pid");
     arguments.push_back(std::to_string(getpid()));
     m_processId = StartProgram(program, arguments);
-    m_exitStatus = -1;
+    m_endStatus = -1;
+    m_endRequested = false;
     return m_processId > 0;
 }
 
@@ -26,22 +27,28 @@ bool EngineProcess::hasEnded()
 {
     if (m_processId <= 0)
         return true;
-    if (!ProgramHasEnded(m_processId, &m_exitStatus))
+    int status = -1;
+    if (!ProgramHasEnded(m_processId, &status))
         return false;
+    if (!m_endRequested)
+        m_endStatus = status;
     m_processId = -1;
     return true;
 }
 
 void EngineProcess::requestEnd()
 {
-    if (!hasEnded())
-        kill(m_processId, SIGTERM);
+    if (hasEnded())
+        return;
+    m_endRequested = true;
+    kill(m_processId, SIGTERM);
 }
 
 void EngineProcess::end(int graceMilliseconds)
 {
     if (hasEnded())
         return;
+    m_endRequested = true;
     kill(m_processId, SIGTERM);
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(graceMilliseconds);
     while (std::chrono::steady_clock::now() < deadline) {

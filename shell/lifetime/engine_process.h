@@ -26,11 +26,12 @@ public:
     void end(int graceMilliseconds = 1000);
 
     int processId() const { return m_processId; }
-    // Once hasEnded(): the status it ended with, 128 + the signal's number when a signal ended
-    // it; -1 when it never started or was killed outright.
-    int exitStatus() const { return m_exitStatus; }
+    // How the process ended by itself, as a shell reports it: its exit status, or 128 plus the
+    // signal that ended it. -1 while it runs, when it was asked to end, or never started.
+    int endStatus() const { return m_endStatus; }
 
 private:
     int m_processId = -1;
-    int m_exitStatus = -1;
+    int m_endStatus = -1;
+    bool m_endRequested = false;
 };

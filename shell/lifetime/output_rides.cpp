@@ -28,7 +28,7 @@ bool OutputRides::over()
             ++ride;
             continue;
         }
-        m_over = m_over || EndsTheRun(ride->second->exitStatus());
+        m_over = m_over || EndsTheRun(ride->second->endStatus());
         ride = m_rides.erase(ride);
     }
     m_over = m_over || m_rides.empty();

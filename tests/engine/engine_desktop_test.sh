@@ -86,24 +86,28 @@ stays_on_top_under_a_window_manager() {
   local log=$work/swaps-wm
   start_ride "$log"
   until_within '[ "$(swaps "$log")" -ge 120 ]' 150 || fail "the ride did not get two seconds in"
-  local ride_window
-  ride_window=$(xdotool search --name '^Tavrolin_VC$' | head -n 1)
+  local ride_window=""
+  until_within 'ride_window=$(xdotool search --name "^Tavrolin_VC$" 2>/dev/null | head -n 1)
+    [ -n "$ride_window" ]' 100 || fail "no Tavrolin_VC window"
   # A window the manager takes, and a pop-up that bypasses it and maps on top of everything.
   xmessage -geometry 400x120+40+40 -bg white -fg white "managed" & local message=$!
   xmessage -geometry 400x120+40+400 -bg white -fg white -xrm '*overrideRedirect: true' popup &
   local popup=$!
   until_within 'xdotool search --onlyvisible --name "^xmessage$" >/dev/null 2>&1' 100 ||
     fail "xmessage did not open"
-  until_within 'xwininfo -id "$(xwininfo -root -children | awk "/400x120\+40\+400/ { print \$1 }")" |
-    grep -q IsViewable' 100 || fail "the pop-up did not open"
+  # Never "xwininfo -id" without an id: it would wait for a click.
+  local popup_window=""
+  until_within 'popup_window=$(xwininfo -root -children | awk "/400x120\+40\+400/ { print \$1; exit }")
+    [ -n "$popup_window" ] && xwininfo -id "$popup_window" | grep -q IsViewable' 100 || fail "the pop-up did not open"
   local region
   for region in 400x120+40+40 400x120+40+400; do
     until_within 'import -window root "$work/wm.png" &&
       ! above "$(fraction "$work/wm.png" $region "intensity > 0.8 ? 1 : 0")" 0.2' 50 ||
       fail "a new window shows above the ride at $region"
   done
-  local message_window
-  message_window=$(xdotool search --name '^xmessage$' | head -n 1)
+  local message_window=""
+  until_within 'message_window=$(xdotool search --onlyvisible --name "^xmessage$" 2>/dev/null | head -n 1)
+    [ -n "$message_window" ]' 100 || fail "the managed xmessage went"
   xprop -root _NET_CLIENT_LIST | grep -qi "$(printf '0x%x' "$ride_window")" &&
     fail "the ride is in the window manager's client list (task bar)"
   xdotool windowfocus "$message_window" 2>/dev/null || true
@@ -115,10 +119,13 @@ stays_on_top_under_a_window_manager() {
 one_ride_per_monitor() {
   local fifo=$work/xephyr.fifo
   mkfifo "$fifo"
-  Xephyr -displayfd 3 -screen 1280x720+0+0 -screen 1280x720+1280+0 +xinerama -nolisten tcp \
+  # -noreset: a passing client that was the last to leave would reset it under the next.
+  Xephyr -displayfd 3 -screen 1280x720+0+0 -screen 1280x720+1280+0 +xinerama -nolisten tcp -noreset \
     3>"$fifo" >/dev/null 2>&1 & local nested=$!
   local number=""
   read -r -t 20 number <"$fifo" || { kill "$nested"; fail "Xephyr did not start"; }
+  until_within 'xprop -display ":$number" -root >/dev/null 2>&1' 100 ||
+    { kill "$nested"; fail "Xephyr took no client"; }
   export DISPLAY=":$number"
   local monitors
   monitors=$("$bin/tavrolin_print_monitors")
@@ -197,13 +204,68 @@ rests_while_nobody_can_see_it() {
   kill "$ride" "$window"
 }
 
+# A manager's window far larger than the screen: the ride draws no more than the screen shows,
+# keeps its pace and its memory, and still ends at once on SIGTERM.
+bounded_inside_a_huge_host() {
+  xmessage -geometry 320x200+0+0 -bg white host & local host_pid=$!
+  local host=""
+  until_within 'host=$(xdotool search --onlyvisible --name "^xmessage$" 2>/dev/null | head -n 1)
+    [ -n "$host" ]' 100 || fail "the host window did not open"
+  local log=$work/swaps-huge
+  start_ride "$log" --window-id "$host"
+  until_within '[ "$(swaps "$log")" -ge 30 ]' 150 || { kill "$ride" "$host_pid"; fail "no hosted ride"; }
+  local engine_window=""
+  until_within 'engine_window=$(xwininfo -id "$host" -children | awk "/\"Tavrolin_VC\"/ { print \$1; exit }")
+    [ -n "$engine_window" ]' 100 || { kill "$ride" "$host_pid"; fail "the ride is not inside its host"; }
+  size_is() { xwininfo -id "$engine_window" | tr -d ' ' | grep -qx "Width:$1" &&
+    xwininfo -id "$engine_window" | tr -d ' ' | grep -qx "Height:$2"; }
+
+  xdotool windowsize "$host" 16384 16384
+  until_within 'size_is 640 360' 100 || { kill "$ride" "$host_pid"; fail "the ride grew past the 640x360 screen"; }
+  local before
+  before=$(swaps "$log")
+  until_within '[ "$(swaps "$log")" -ge $((before + 30)) ]' 150 ||
+    { kill "$ride" "$host_pid"; fail "frames stopped in the huge host"; }
+  local rss
+  rss=$(awk '/^VmRSS:/ { print $2 }' "/proc/$ride/status")
+  [ "$rss" -lt $((600 * 1024)) ] || { kill "$ride" "$host_pid"; fail "$rss kB resident in the huge host"; }
+  # One side past the screen, the other inside it.
+  xdotool windowsize "$host" 500 16384
+  until_within 'size_is 500 360' 100 ||
+    { kill "$ride" "$host_pid"; fail "one side did not follow, the other not bounded"; }
+  kill -TERM "$ride"
+  ended_within "$ride" 10 || { kill -KILL "$ride"; kill "$host_pid"; fail "SIGTERM unanswered for 1 s"; }
+  kill "$host_pid"
+}
+
 export -f fail ended_within until_within swaps swap_time start_ride fraction above \
   paced_and_trails_on_a_discarding_driver stays_on_top_under_a_window_manager one_ride_per_monitor \
-  cpu_ticks rests_while rests_while_nobody_can_see_it
+  cpu_ticks rests_while rests_while_nobody_can_see_it \
+  bounded_inside_a_huge_host
 export bin work
+# Runs one case on a virtual display of size $1. A command that fails under set -e names itself,
+# and a case that hangs shows its last steps, so no case can fail without a word.
+run_case() {
+  local trace=$work/trace-$2
+  "$scripts/with-xvfb" --size "$1" bash -c "exec 5>'$trace'; BASH_XTRACEFD=5; set -x
+    set -eEuo pipefail; trap 'echo \"FAIL: line \$LINENO: \$BASH_COMMAND\" >&2' ERR; $2" &
+  local case_pid=$! tenth
+  for tenth in $(seq 2400); do
+    kill -0 "$case_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 "$case_pid" 2>/dev/null; then
+    echo "FAIL: $2 still ran after 240 s; its last steps:" >&2
+    tail -n 20 "$trace" >&2
+    kill "$case_pid"
+    exit 1
+  fi
+  wait "$case_pid"
+}
 # Small enough that frames fit the refresh period even on a busy machine.
-"$scripts/with-xvfb" --size 640x360 bash -c 'set -euo pipefail; paced_and_trails_on_a_discarding_driver'
-"$scripts/with-xvfb" --size 1280x720 bash -c 'set -euo pipefail; stays_on_top_under_a_window_manager'
-"$scripts/with-xvfb" --size 2560x720 bash -c 'set -euo pipefail; one_ride_per_monitor'
-"$scripts/with-xvfb" --size 1280x720 bash -c 'set -euo pipefail; rests_while_nobody_can_see_it'
-echo "engine desktop: 4 passed, 0 failed"
+run_case 640x360 paced_and_trails_on_a_discarding_driver
+run_case 1280x720 stays_on_top_under_a_window_manager
+run_case 2560x720 one_ride_per_monitor
+run_case 640x360 bounded_inside_a_huge_host
+run_case 1280x720 rests_while_nobody_can_see_it
+echo "engine desktop: 5 passed, 0 failed"

@@ -85,9 +85,23 @@ stop_signals_end_the_ride_by_that_signal() {
   done
 }
 
+upper_case_q_ends_the_ride_after_the_fade_in() {
+  local launched=${EPOCHREALTIME/./}
+  "$bin/Tavrolin.dll" & local ride=$!
+  wait_for_window >/dev/null || fail "no Tavrolin_VC window"
+  # Ride time starts after the launch: 3 s of wall time are past its 2 s fade-in.
+  until [ $(( (${EPOCHREALTIME/./} - launched) / 1000 )) -ge 3000 ]; do sleep 0.1; done
+  kill -0 "$ride" 2>/dev/null || fail "ride ended without Esc/Q/q"
+  xdotool key Q
+  ended_within "$ride" 30 || { kill "$ride"; fail "Q did not end the ride"; }
+  wait "$ride" || fail "engine exit status $?"
+}
+
 export -f fail ended_within wait_for_window pointer_at early_exit_waits_for_the_fade_in \
-  ride_shows_the_ribbon_and_ends_on_escape stop_signals_end_the_ride_by_that_signal
+  ride_shows_the_ribbon_and_ends_on_escape stop_signals_end_the_ride_by_that_signal \
+  upper_case_q_ends_the_ride_after_the_fade_in
 export bin work
 "$scripts/with-xvfb" --size 1280x720 bash -c 'set -euo pipefail; early_exit_waits_for_the_fade_in;
-  ride_shows_the_ribbon_and_ends_on_escape; stop_signals_end_the_ride_by_that_signal'
-echo "engine run: 3 passed, 0 failed"
+  ride_shows_the_ribbon_and_ends_on_escape; stop_signals_end_the_ride_by_that_signal;
+  upper_case_q_ends_the_ride_after_the_fade_in'
+echo "engine run: 4 passed, 0 failed"

@@ -164,9 +164,17 @@ shows_ride() {
 use_two_monitors() {
   local fifo=$work/nested.fifo number=""
   mkfifo "$fifo"
-  Xephyr -displayfd 3 -screen 1280x720+0+0 -screen 1280x720+1280+0 +xinerama -nolisten tcp \
+  # -noreset: a passing client that was the last to leave would reset it under the next.
+  Xephyr -displayfd 3 -screen 1280x720+0+0 -screen 1280x720+1280+0 +xinerama -nolisten tcp -noreset \
     3>"$fifo" >/dev/null 2>&1 &
   started+=("$!")
   read -r -t 20 number <"$fifo" || fail "the nested two-monitor server did not start"
+  # Its number comes before it is sure to take clients on a busy machine.
+  local tenth
+  for tenth in $(seq 100); do
+    xprop -display ":$number" -root >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+  xprop -display ":$number" -root >/dev/null 2>&1 || fail "the nested two-monitor server took no client"
   export DISPLAY=":$number"
 }

@@ -50,12 +50,48 @@ xsecurelock_hosts_the_ride_without_a_prompt() {
 xautolock_runs_the_ride_until_q() {
   start_xautolock "tavrolin /s"
   local engine
-  engine=$(wait_for_window Tavrolin_VC 150) || fail "xautolock started no ride"
+  # Focus needs a viewable window; the window exists a moment before it is mapped.
+  engine=$(wait_for_window Tavrolin_VC 150 visible) || fail "xautolock started no ride"
   xdotool windowfocus --sync "$engine" key q
   all_tavrolin_ended_within 50 || fail "the ride xautolock started did not end on q"
+}
+
+# Starts openbox and has it exit, which leaves the root naming its gone check window.
+leave_an_exited_window_manager() {
+  openbox >/dev/null 2>&1 &
+  local manager=$!
+  started+=("$manager")
+  local tenth
+  for tenth in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+  done
+  openbox --exit
+  ended_within "$manager" 100 || fail "openbox did not exit"
+  xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || fail "no stale window-manager check left to test"
+}
+
+rides_after_a_window_manager_has_exited() {
+  leave_an_exited_window_manager
+  start_shell /s
+  wait_for_window Tavrolin_VC 150 visible >/dev/null || fail "no ride for /s after the window manager exited"
+  screen_shows_ride "$work/exited-wm.png" 40 || fail "no ride on the screen after the window manager exited"
+  kill -TERM "$shell_pid"
+  all_tavrolin_ended_within 20 || fail "left running after SIGTERM: $(live_tavrolin_processes)"
+
+  # The ride above has cleared the stale entry; leave another for the hosted ride.
+  leave_an_exited_window_manager
+  make_window host 640x400
+  start_shell -window-id "$window_id"
+  wait_for_hosted_engine "$window_id" 150 >/dev/null || fail "no hosted ride after the window manager exited"
+  shows_ride "$work/exited-wm-hosted.png" 640x400+0+0 40 ||
+    fail "no ride pixels in the host after the window manager exited"
+  kill -TERM "$shell_pid" "$window_pid"
+  all_tavrolin_ended_within 20 || fail "left running after SIGTERM: $(live_tavrolin_processes)"
 }
 
 xscreensaver_hosts_the_ride_and_ends_it
 xsecurelock_hosts_the_ride_without_a_prompt
 xautolock_runs_the_ride_until_q
-echo "screensaver managers: 3 passed"
+rides_after_a_window_manager_has_exited
+echo "screensaver managers: 4 passed"

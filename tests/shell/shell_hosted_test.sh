@@ -26,20 +26,21 @@ hosted_rides_fill_their_windows_and_end_on_sigterm() {
   shows_ride "$work/hosted.png" 320x200+700+0 40 || fail "no ride pixels inside the second window"
 
   # The ride follows its window's size, also while that window is unmapped.
-  engine_width_becomes() {
+  engine_size_becomes() {
     local tenth
     for tenth in $(seq 50); do
-      xwininfo -id "$engine1" | grep -q "Width: $1\$" && return 0
+      xwininfo -id "$engine1" | grep -q "Width: $1\$" && xwininfo -id "$engine1" | grep -q "Height: $2\$" && return 0
       sleep 0.1
     done
     return 1
   }
   xdotool windowsize "$first" 500 300
-  engine_width_becomes 500 || fail "the ride did not follow its window's size"
-  xwininfo -id "$engine1" | grep -q 'Height: 300' || fail "the ride did not follow its window's height"
+  engine_size_becomes 500 300 || fail "the ride did not follow its window's size"
+  xdotool windowsize "$first" 500 220
+  engine_size_becomes 500 220 || fail "the ride did not follow its window's height alone"
   xdotool windowunmap --sync "$first"
-  xdotool windowsize "$first" 400 250
-  engine_width_becomes 400 || fail "the ride stopped following an unmapped window"
+  xdotool windowsize "$first" 400 220
+  engine_size_becomes 400 220 || fail "the ride stopped following an unmapped window's width"
   kill -0 "$shell1" || fail "an unmapped window ended the ride"
   xdotool windowmap "$first"
 
@@ -108,7 +109,8 @@ a_launcher_with_closed_descriptors() {
   local shell=$!
   started+=("$shell")
   local engine
-  engine=$(wait_for_window Tavrolin_VC 100) || fail "no ride with closed descriptors"
+  # Focus needs a viewable window; the window exists a moment before it is mapped.
+  engine=$(wait_for_window Tavrolin_VC 100 visible) || fail "no ride with closed descriptors"
   # Pressed during the fade-in, q takes effect at its end.
   xdotool windowfocus --sync "$engine" key q
   ended_within "$shell" 50 || fail "a run with closed descriptors did not end on q"

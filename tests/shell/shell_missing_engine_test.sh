@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The shell alone in its folder, without Tavrolin.dll beside it.
+# The shell alone in its folder, without Tavrolin.dll beside it, or with one that cannot start.
 source "$(dirname "$0")/e2e_common.sh"
 run_on_virtual_display "$@"
 
@@ -43,9 +43,28 @@ preview_works_without_the_engine() {
   ended_within "$shell_pid" 30 || fail "the preview outlived its area"
 }
 
+# Exits at once as a real engine does when its start-up fails: a fake, since no real engine can be
+# made to fail on a display that works for the shell.
+an_engine_that_fails_to_start() {
+  mkdir -p "$work/broken"
+  cp "$bin/Tavrolin.scr" "$work/broken/"
+  printf '#!/bin/sh\nexit 3\n' >"$work/broken/Tavrolin.dll"
+  chmod 755 "$work/broken/Tavrolin.dll"
+  make_window host 320x200
+  local command
+  for command in /s "-window-id $window_id"; do
+    # shellcheck disable=SC2086
+    shell_program=$work/broken/Tavrolin.scr shell_ends_with 1 15 $command
+    [ "$(wc -l <"$shell_errors")" -eq 1 ] && grep -q 'engine' "$shell_errors" ||
+      fail "'$command' with a failing engine said: '$(cat "$shell_errors")'"
+  done
+  kill "$window_pid"
+}
+
 message_then_end /s
 message_then_end /c
 message_then_end
 hosted_says_it_on_stderr_in_the_users_language
 preview_works_without_the_engine
+an_engine_that_fails_to_start
 echo "shell without engine: 5 passed"

@@ -2,6 +2,7 @@
 // names), so this test talks to the X server directly.
 #include <gtest/gtest.h>
 // Xlib's macros (None, Bool, Status) must come after GoogleTest's own names.
+#include "platform/x11/exited_window_manager.h"
 #include "platform/x11/find_window.h"
 #include "platform/x11/window_rect.h"
 #include "platform/x11/window_watch.h"
@@ -168,6 +169,44 @@ TEST_F(WindowServicesTest, WatchTellsWhenAWindowIsDestroyed)
     for (int i = 0; i < 50 && !watch.destroyed(); ++i)
         poll(&descriptor, 1, 100);
     EXPECT_TRUE(watch.destroyed());
+}
+
+TEST_F(WindowServicesTest, OnlyAnExitedWindowManagersCheckIsForgotten)
+{
+    const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", False);
+    const auto rootNames = [&]() -> Window {
+        Atom type = 0;
+        int format = 0;
+        unsigned long count = 0, remaining = 0;
+        unsigned char* data = nullptr;
+        Window named = 0;
+        if (XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False, XA_WINDOW, &type, &format,
+                               &count, &remaining, &data) == Success && count == 1)
+            named = *reinterpret_cast<Window*>(data);
+        if (data)
+            XFree(data);
+        return named;
+    };
+    const auto setRootCheck = [&](Window window) {
+        XChangeProperty(display, DefaultRootWindow(display), check, XA_WINDOW, 32, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(&window), 1);
+        XSync(display, False);
+    };
+
+    const Window live = makeWindow();
+    setRootCheck(live);
+    ForgetExitedWindowManager();
+    EXPECT_EQ(rootNames(), live);
+
+    const Window gone = makeWindow();
+    setRootCheck(gone);
+    XDestroyWindow(display, gone);
+    XSync(display, False);
+    ForgetExitedWindowManager();
+    EXPECT_EQ(rootNames(), 0UL);
+    // Nothing to forget: still nothing, and no error.
+    ForgetExitedWindowManager();
+    EXPECT_EQ(rootNames(), 0UL);
 }
 
 }

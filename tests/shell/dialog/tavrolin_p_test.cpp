@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCursor>
 #include <QDesktopServices>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -31,6 +32,7 @@
 #include <filesystem>
 #include <memory>
 #include <fstream>
+#include <optional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -434,6 +436,50 @@ TEST_F(DialogTest, BannerClickOpensTheHomePageUnderTheHourglass)
     EXPECT_EQ(browser.opened[0], QUrl(QString::fromLatin1(Tavrolin_P::HomePage)));
     EXPECT_EQ(browser.pointer, Qt::WaitCursor);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+// The outline's places while it runs, read between its steps (it lets timers run).
+class OutlineRecorder {
+public:
+    OutlineRecorder()
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                if (widget->isVisible() && widget->windowType() == Qt::ToolTip)
+                    places.push_back(widget->geometry());
+            }
+        });
+        m_timer.start(0);
+    }
+
+    std::vector<QRect> places;
+
+private:
+    QTimer m_timer;
+};
+
+TEST_F(DialogTest, TheOutlineZoomsOpenFromThePointerAndShutBackToIt)
+{
+    QCursor::setPos(40, 30);
+    std::optional<OutlineRecorder> opening(std::in_place);
+    Tavrolin_P dialog;
+    const std::vector<QRect> opened = opening->places;
+    opening.reset();
+    const QRect frame = dialog.frameGeometry();
+    const QPoint zoomPoint = dialog.ZoomPoint;
+
+    OutlineRecorder closing;
+    dialog.done(QDialog::Rejected);
+    const std::vector<QRect>& closed = closing.places;
+
+    ASSERT_FALSE(opened.empty());
+    ASSERT_FALSE(closed.empty());
+    EXPECT_EQ(opened.back(), frame);
+    EXPECT_EQ(closed.back().topLeft(), zoomPoint);
+    EXPECT_LE(closed.back().width() * closed.back().height(), 1);
+    // How many steps a busy machine lets through varies; that it only shrinks does not.
+    for (std::size_t i = 1; i < closed.size(); ++i)
+        EXPECT_LE(closed[i].width(), closed[i - 1].width()) << "step " << i;
 }
 
 TEST_F(DialogTest, FocusMovesInTheGivenOrder)

@@ -243,6 +243,25 @@ TEST(EngineProcess, EndKillsAChildThatIgnoresSigterm)
     EXPECT_LT(took, std::chrono::seconds(5));
 }
 
+TEST(EngineProcess, TellsHowItEndedByItselfButNotWhenAskedToEnd)
+{
+    EngineProcess exited;
+    ASSERT_TRUE(exited.start("/bin/sh", {"-c", "exit 3"}));
+    ASSERT_TRUE(WaitUntil([&] { return exited.hasEnded(); }, std::chrono::seconds(10)));
+    EXPECT_EQ(exited.endStatus(), 3);
+
+    EngineProcess killed;
+    ASSERT_TRUE(killed.start("/bin/sh", {"-c", "kill -KILL $$"}));
+    ASSERT_TRUE(WaitUntil([&] { return killed.hasEnded(); }, std::chrono::seconds(10)));
+    EXPECT_EQ(killed.endStatus(), 128 + SIGKILL);
+
+    EngineProcess ended;
+    ASSERT_TRUE(ended.start("/bin/sh", {"-c", "exec sleep 30"}));
+    EXPECT_EQ(ended.endStatus(), -1);
+    ended.end();
+    EXPECT_EQ(ended.endStatus(), -1);
+}
+
 TEST(EngineProcess, AProgramThatCannotStartHasEnded)
 {
     EngineProcess process;
