@@ -217,6 +217,10 @@ void Tavrolin_S::Timer3Tick()
         if (!m_outputRides->over())
             return;
         Timer3.stop();
+        if (m_outputRides->failed()) {
+            std::fprintf(stderr, "Tavrolin.scr: the ride engine did not start on any output\n");
+            m_exitStatus = 1;
+        }
         Unload();
         return;
     }

@@ -28,7 +28,10 @@ bool OutputRides::over()
             ++ride;
             continue;
         }
-        m_over = m_over || EndsTheRun(ride->second->endStatus());
+        const int status = ride->second->endStatus();
+        if (status != CouldNotStart)
+            ++m_ridesRun;
+        m_over = m_over || EndsTheRun(status);
         ride = m_rides.erase(ride);
     }
     m_over = m_over || m_rides.empty();
@@ -37,6 +40,8 @@ bool OutputRides::over()
 
 void OutputRides::endAll()
 {
+    // Rides still going when the run ends have run.
+    m_ridesRun += static_cast<int>(m_rides.size());
     for (auto& ride : m_rides)
         ride.second->requestEnd();
     for (auto& ride : m_rides)

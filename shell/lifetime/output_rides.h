@@ -26,10 +26,13 @@ public:
     bool over();
     // SIGTERM to every ride at once, then waits for each (see EngineProcess::end).
     void endAll();
+    // Once over(): true when no ride ever ran, each engine having ended with CouldNotStart (or
+    // none having started at all), so the run failed rather than ended.
+    bool failed() const { return m_ridesRun == 0; }
     // The outputs that have a ride now.
     std::vector<std::string> outputs() const;
 
-    // Whether an engine's exit status (EngineProcess::exitStatus) ends every ride of the run.
+    // Whether an engine's exit status (EngineProcess::endStatus) ends every ride of the run.
     static bool EndsTheRun(int exitStatus);
 
 private:
@@ -37,4 +40,5 @@ private:
     std::vector<std::string> m_switches;
     std::map<std::string, std::unique_ptr<EngineProcess>> m_rides;
     bool m_over = false;
+    int m_ridesRun = 0;
 };

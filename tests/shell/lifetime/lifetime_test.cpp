@@ -320,6 +320,7 @@ TEST(OutputRides, AnOutputThatGoesEndsOnlyItsOwnRide)
     EXPECT_TRUE(rides.start("DP-1")) << "a second start on a riding output is no error";
     ASSERT_TRUE(WaitUntil([&] { rides.over(); return rides.outputs().size() == 1; }, std::chrono::seconds(10)));
     EXPECT_FALSE(rides.over());
+    EXPECT_FALSE(rides.failed()) << "a ride ran on end-3 before its output went";
     EXPECT_EQ(rides.outputs(), std::vector<std::string>{"DP-1"});
     // A new output that comes later gets a ride; the one that went may come back.
     EXPECT_TRUE(rides.start("end-3"));
@@ -346,6 +347,13 @@ TEST(OutputRides, EachEngineIsToldItsOutput)
         OutputRides rides(engine, {"--wayland", "--background"});
         ASSERT_TRUE(rides.start("end-3"));
         ASSERT_TRUE(OverWithin(rides, std::chrono::seconds(10))) << "none left is the end";
+        EXPECT_FALSE(rides.failed());
+    }
+    {
+        OutputRides rides(engine, {"--wayland"});
+        ASSERT_TRUE(rides.start("end-1"));
+        ASSERT_TRUE(OverWithin(rides, std::chrono::seconds(10)));
+        EXPECT_TRUE(rides.failed()) << "no engine could start";
     }
     std::ifstream log(engine.string() + ".log");
     std::string line;
