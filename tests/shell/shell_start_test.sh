@@ -56,14 +56,20 @@ help_and_version_answer_without_a_window() {
 }
 
 without_a_private_lock_folder_nothing_starts() {
-  # Another account made the shared fallback first; a private /tmp keeps the real one untouched.
+  # Another account made the shared fallback first. Only the programs' view of it changes, in a
+  # mount namespace of their own: the folder, and a login runtime folder that would be used
+  # before it, are covered by ones open to all; /tmp itself stays, the build may live there.
   unshare -m true 2>/dev/null || { echo "skipped: no mount namespaces here"; return 0; }
+  mkdir -m 777 "$work/shared-locks"
+  chown nobody "$work/shared-locks"
   local mode status
   for mode in /s -root "/p 0x1"; do
     status=0
     # shellcheck disable=SC2086
-    unshare -m bash -c 'mount -t tmpfs tmpfs /tmp && mkdir -m 777 /tmp/tavrolin-$(id -u) &&
-      chown nobody /tmp/tavrolin-$(id -u) && exec env -u XDG_RUNTIME_DIR "$@"' - \
+    unshare -m bash -c 'uid=$(id -u) shared=$1; shift
+      mkdir -p -m 700 "/tmp/tavrolin-$uid" && mount --bind "$shared" "/tmp/tavrolin-$uid" &&
+      { [ ! -d "/run/user/$uid" ] || mount -t tmpfs -o mode=777 tmpfs "/run/user/$uid"; } &&
+      exec env -u XDG_RUNTIME_DIR "$@"' - "$work/shared-locks" \
       timeout 5 "$bin/Tavrolin.scr" $mode 2>"$work/locks.err" || status=$?
     [ "$status" -eq 1 ] || fail "'$mode' without locks ended with status $status, not 1"
     grep -q '^Tavrolin.scr: no private folder for locks' "$work/locks.err" || fail "'$mode' said nothing of the locks"
