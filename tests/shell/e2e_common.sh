@@ -114,10 +114,11 @@ pointer_requests() {
 live_tavrolin_processes() {
   local pid number=${DISPLAY#:}
   number=${number%.*}
-  for pid in $(pgrep '^Tavrolin\.(scr|dll)$' || true); do
+  # Started through the installed link, the shell's process is named "tavrolin".
+  for pid in $(ps -eo pid=,comm= | awk '$2 == "Tavrolin.scr" || $2 == "Tavrolin.dll" || $2 == "tavrolin" { print $1 }'); do
     [ "$(ps -o stat= -p "$pid" 2>/dev/null | cut -c1)" = Z ] && continue
     # Managers hand their savers the display with its screen number (":5.0"); any local spelling counts.
-    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null \
+    { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null \
       | grep -qxE "DISPLAY=(unix)?:$number(\.[0-9]+)?" || continue
     echo "$pid $(ps -o comm= -p "$pid" 2>/dev/null)"
   done

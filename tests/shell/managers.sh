@@ -56,7 +56,8 @@ start_xsecurelock() {
 # from many desktop sessions, it runs without a runtime folder.
 start_xautolock() {
   env -u XDG_RUNTIME_DIR xautolock -time 10 -locker "$1" >"$work/xautolock.log" 2>&1 &
-  started+=("$!")
+  xautolock_pid=$!
+  started+=("$xautolock_pid")
   # A request that comes before xautolock listens is lost: ask until the locker runs.
   local attempt tenth
   for attempt in $(seq 10); do

@@ -54,6 +54,11 @@ xautolock_runs_the_ride_until_q() {
   engine=$(wait_for_window Tavrolin_VC 150 visible) || fail "xautolock started no ride"
   xdotool windowfocus --sync "$engine" key q
   all_tavrolin_ended_within 50 || fail "the ride xautolock started did not end on q"
+  # A second -locknow that came while the first locker was starting would run the locker again
+  # into the next case.
+  kill "$xautolock_pid"
+  ended_within "$xautolock_pid" 50 || fail "xautolock did not end"
+  all_tavrolin_ended_within 20 || fail "left running after xautolock ended: $(live_tavrolin_processes)"
 }
 
 # Starts openbox and has it exit, which leaves the root naming its gone check window.
