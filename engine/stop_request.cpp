@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <ctime>
 #include <initializer_list>
-#include <unistd.h>
 
 namespace {
 
@@ -18,16 +17,7 @@ bool haveLastChance = false;
 // the signal that asked, as the orderly ending would have.
 void endNow(int)
 {
-    struct sigaction standard {};
-    standard.sa_handler = SIG_DFL;
-    sigemptyset(&standard.sa_mask);
-    sigaction(requested, &standard, nullptr);
-    sigset_t stopSignal;
-    sigemptyset(&stopSignal);
-    sigaddset(&stopSignal, requested);
-    sigprocmask(SIG_UNBLOCK, &stopSignal, nullptr);
-    raise(requested);
-    _exit(128 + requested);
+    EndBySignalNow(requested);
 }
 
 void recordRequest(int signalNumber)

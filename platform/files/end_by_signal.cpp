@@ -7,6 +7,11 @@
 void EndBySignal(int signalNumber)
 {
     std::fflush(nullptr);
+    EndBySignalNow(signalNumber);
+}
+
+void EndBySignalNow(int signalNumber)
+{
     struct sigaction action {};
     action.sa_handler = SIG_DFL;
     sigemptyset(&action.sa_mask);
