@@ -13,7 +13,7 @@
 #include "session_switches.h"
 #include "translation.h"
 #include "usage.h"
-#include "window_system.h"
+#include "contract/window_system.h"
 
 #include <QApplication>
 #include <cstdio>

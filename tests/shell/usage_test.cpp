@@ -1,7 +1,7 @@
 #include "shell/ride_options.h"
 #include "shell/session_switches.h"
 #include "shell/usage.h"
-#include "shell/window_system.h"
+#include "contract/window_system.h"
 
 #include <gtest/gtest.h>
 #include <initializer_list>

@@ -1,4 +1,4 @@
-#include "window_system.h"
+#include "contract/window_system.h"
 
 #include <string_view>
 

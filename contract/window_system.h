@@ -1,6 +1,6 @@
 #pragma once
 
-// The display server the shell and its engines talk to.
+// The display server the shell and its engines talk to, chosen by one rule for both programs.
 enum class WindowSystem { X11, Wayland };
 
 // What the choice looks at: the session's variables (null when unset) and whether the Wayland
