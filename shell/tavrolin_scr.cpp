@@ -1,5 +1,6 @@
 #include "command_line.h"
 #include "entry.h"
+#include "idle_command.h"
 #include "lifetime/hosted_request.h"
 #include "lifetime/process_locks.h"
 #include "lifetime/ride_stop.h"
@@ -66,6 +67,9 @@ int main(int argc, char** argv)
 {
     // Before anything opens a file or a connection: launchers may have closed 0, 1 and 2.
     OpenStandardDescriptors();
+    // The idle watcher is a program of its own, sharing only the binary with the ride.
+    if (const std::optional<int> status = RunIdleCommand(argc, argv))
+        return *status;
     // The ride options and the window-system switches may stand anywhere; what is left reads as
     // it always has.
     std::vector<std::string> words(argv + 1, argv + argc);

@@ -4,6 +4,7 @@
 # early Esc held until 2 s is the engine's own, tested with the engine.)
 source "$(dirname "$0")/e2e_common.sh"
 source "$scripts/wayland-compositors.sh"
+source "$here/wayland_checks.sh"
 unset DISPLAY
 
 trap 'stop_compositor; cleanup' EXIT
@@ -38,26 +39,6 @@ on_sway() {
   start_sway "$work/compositor" 1280x720 "$1" || fail "headless sway did not start"
 }
 
-# The Tavrolin processes of this compositor that are still alive, as "pid name" lines.
-live_on_compositor() {
-  local pid
-  for pid in $(pgrep '^Tavrolin\.(scr|dll)$' 2>/dev/null || true); do
-    [ "$(ps -o stat= -p "$pid" 2>/dev/null | cut -c1)" = Z ] && continue
-    { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | grep -qxF "XDG_RUNTIME_DIR=$XDG_RUNTIME_DIR" || continue
-    echo "$pid $(ps -o comm= -p "$pid" 2>/dev/null)"
-  done
-}
-
-# True once none is left, waiting up to $1 tenths of a second.
-none_left_within() {
-  local tenth
-  for tenth in $(seq "$1"); do
-    [ -z "$(live_on_compositor)" ] && return 0
-    sleep 0.1
-  done
-  return 1
-}
-
 # The outputs the live engines ride on, sorted, once there are $1 of them (up to $2 tenths).
 engines_on_outputs() {
   local tenth outputs=""
@@ -69,25 +50,6 @@ engines_on_outputs() {
     sleep 0.1
   done
   echo "$outputs"
-}
-
-# Fraction of the $2 (WxH+X+Y) part of picture $1 for which the fx expression $3 gives 1.
-fraction() {
-  convert "$1" -crop "$2" +repage -fx "$3" -colorspace gray -format '%[fx:mean]' info:
-}
-
-above() { awk -v v="$1" -v t="$2" 'BEGIN { exit !(v > t) }'; }
-
-# True once the middle of output $1 has shown the blue planet, looking up to $2 times (the
-# track may pass in front of it for a while).
-planet_in_the_middle_of() {
-  local attempt
-  for attempt in $(seq "$2"); do
-    grim -o "$1" "$work/$1.png" 2>/dev/null &&
-      above "$(fraction "$work/$1.png" 20x20+630+350 'b > 0.25 && b > 1.2 * r ? 1 : 0')" 0.3 && return 0
-    sleep 0.5
-  done
-  return 1
 }
 
 a_ride_on_each_output_and_a_new_one_ended_by_one_key() {
