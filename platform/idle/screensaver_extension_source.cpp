@@ -10,7 +10,7 @@ namespace {
 // How often input is looked for while idle: input ends the ride within a second.
 constexpr int idleCheckMilliseconds = 250;
 
-bool rootHasProperty(Display* display, const char* name)
+bool hasProperty(Display* display, Window window, const char* name)
 {
     const Atom atom = XInternAtom(display, name, True);
     if (atom == None)
@@ -19,11 +19,35 @@ bool rootHasProperty(Display* display, const char* name)
     int format = 0;
     unsigned long count = 0, after = 0;
     unsigned char* data = nullptr;
-    const int status = XGetWindowProperty(display, DefaultRootWindow(display), atom, 0, 1, False, AnyPropertyType,
-                                          &type, &format, &count, &after, &data);
+    const int status = XGetWindowProperty(display, window, atom, 0, 1, False, AnyPropertyType, &type, &format, &count,
+                                          &after, &data);
     if (data)
         XFree(data);
     return status == Success && type != None;
+}
+
+// xscreensaver marks a top-level window of its own, where xscreensaver-command finds it; a client
+// of the extension (XScreenSaverRegister) marks the root window.
+bool otherSaverRuns(Display* display)
+{
+    const Window root = DefaultRootWindow(display);
+    if (hasProperty(display, root, "_MIT_SCREEN_SAVER_ID"))
+        return true;
+    Window rootReturn = None, parent = None;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    if (!XQueryTree(display, root, &rootReturn, &parent, &children, &count))
+        return false;
+    // A window that goes meanwhile only fails its own property read.
+    const auto ignore = XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+    bool found = false;
+    for (unsigned int i = 0; i < count && !found; ++i)
+        found = hasProperty(display, children[i], "_SCREENSAVER_VERSION");
+    XSync(display, False);
+    XSetErrorHandler(ignore);
+    if (children)
+        XFree(children);
+    return found;
 }
 
 }
@@ -36,8 +60,7 @@ Display* ScreenSaverExtensionSource::Open(bool& extension, bool& otherSaver)
         return nullptr;
     int eventBase = 0, errorBase = 0;
     extension = XScreenSaverQueryExtension(display, &eventBase, &errorBase);
-    // xscreensaver marks the root window; a client of the extension (XScreenSaverRegister) too.
-    otherSaver = rootHasProperty(display, "_SCREENSAVER_VERSION") || rootHasProperty(display, "_MIT_SCREEN_SAVER_ID");
+    otherSaver = otherSaverRuns(display);
     return display;
 }
 

@@ -7,6 +7,7 @@ source "$(dirname "$0")/e2e_common.sh"
 run_on_virtual_display "$@"
 source "$scripts/wayland-compositors.sh"
 source "$here/wayland_checks.sh"
+source "$here/managers.sh"
 x_display=$DISPLAY
 trap 'stop_compositor; cleanup' EXIT
 
@@ -19,14 +20,14 @@ rides_of() {
   done
 }
 
-# True once the watcher $1 has an engine running ($2 tenths at most).
+# True once the watcher has an engine running ($1 tenths at most).
 engine_within() {
-  wayland_wait_until "rides_of $1 | grep -q Tavrolin.dll" "$2"
+  wayland_wait_until 'rides_of $watcher | grep -q Tavrolin.dll' "$1"
 }
 
-# True once the watcher $1 has no ride left ($2 tenths at most).
+# True once the watcher has no ride left ($1 tenths at most).
 no_ride_within() {
-  wayland_wait_until "[ -z \"\$(rides_of $1)\" ]" "$2"
+  wayland_wait_until '[ -z "$(rides_of $watcher)" ]' "$1"
 }
 
 start_watcher() {
@@ -47,7 +48,7 @@ on_sway_idle_rides_input_ends_them_and_inhibitors_hold_them_off() {
   no_ride_within 10 || fail "a key during the start left: $(rides_of "$watcher")"
   sleep 1.5
   [ -z "$(rides_of "$watcher")" ] || fail "a ride came back without a new idle period"
-  engine_within "$watcher" 60 || fail "no ride after the next idle period"
+  engine_within 60 || fail "no ride after the next idle period"
   planet_in_the_middle_of HEADLESS-1 60 || fail "no planet in the middle of the idle ride"
   wtype -s 1500 -k Shift_L
   no_ride_within 10 || fail "left 1 s after a key: $(rides_of "$watcher")"
@@ -61,7 +62,7 @@ on_sway_idle_rides_input_ends_them_and_inhibitors_hold_them_off() {
   sleep 9
   [ -z "$(rides_of "$watcher")" ] || fail "rode under an idle inhibitor"
   kill "$window"
-  engine_within "$watcher" 80 || fail "no ride once the inhibitor went"
+  engine_within 80 || fail "no ride once the inhibitor went"
   kill -TERM "$watcher"
   ended_within "$watcher" 30 || fail "the watcher outlived SIGTERM"
   [ "$ended_status" -eq 143 ] || fail "the watcher ended with $ended_status, not by SIGTERM"
@@ -84,14 +85,12 @@ on_x11_idle_rides_a_key_ends_it_and_xscreensaver_keeps_the_display() {
   export DISPLAY=$x_display XDG_RUNTIME_DIR=$work/runtime
   unset WAYLAND_DISPLAY
   start_watcher 2
-  engine_within "$watcher" 80 || fail "no ride on X11 after the idle time"
+  engine_within 80 || fail "no ride on X11 after the idle time"
   xdotool key shift
   no_ride_within 10 || fail "left 1 s after an XTest key: $(rides_of "$watcher")"
   kill -TERM "$watcher"
   ended_within "$watcher" 30 || fail "the watcher outlived SIGTERM"
-  xscreensaver -no-splash >/dev/null 2>&1 &
-  started+=("$!")
-  wayland_wait_until 'xprop -root _SCREENSAVER_VERSION | grep -q =' 100 || fail "xscreensaver did not start"
+  start_xscreensaver '"Nothing" true'
   shell_ends_with 1 5 --idle 2
   grep -q "another screensaver manager" "$shell_errors" || fail "no line for xscreensaver: $(cat "$shell_errors")"
   for value in "" 0 -5 ten 86401; do
