@@ -15,33 +15,44 @@ mkdir -p "$runtime/share/applications"
 chown -R nobody:nogroup "$runtime"
 chmod 0700 "$runtime"
 desktop=()
-trap 'for pid in "${desktop[@]}"; do kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; done; rm -rf "$base"; cleanup' EXIT
+trap 'end_desktop; rm -rf "$base"; cleanup' EXIT
 export XDG_RUNTIME_DIR=$runtime DBUS_SESSION_BUS_ADDRESS=unix:path=$runtime/bus
 
 as_nobody() {
   env -i PATH="$PATH" HOME="$runtime" XDG_RUNTIME_DIR="$runtime" XDG_DATA_HOME="$runtime/share" \
-    DBUS_SESSION_BUS_ADDRESS="$DBUS_SESSION_BUS_ADDRESS" WAYLAND_DISPLAY="${WAYLAND_DISPLAY:-}" "$@" \
-    setpriv --reuid=nobody --regid=nogroup --clear-groups "${command[@]}"
+    DBUS_SESSION_BUS_ADDRESS="$DBUS_SESSION_BUS_ADDRESS" WAYLAND_DISPLAY="${WAYLAND_DISPLAY:-}" \
+    setpriv --reuid=nobody --regid=nogroup --clear-groups "$@"
 }
 
 # Starts a desktop program as nobody in the background; its log goes to $work/$1.log.
 start_as_nobody() {
   local name=$1
   shift
-  command=("$@") as_nobody >"$work/$name.log" 2>&1 &
+  as_nobody "$@" >"$work/$name.log" 2>&1 &
   desktop+=("$!")
 }
 
-# A fresh private bus; the root clients (watcher, rides, key senders) may use nobody's bus.
+# A fresh private bus of nobody's that the test's own clients (watcher, rides, keys) may use too.
 new_bus() {
   rm -f "$runtime/bus"
-  start_as_nobody bus dbus-daemon --session --nofork --address="unix:path=$runtime/bus"
+  cat >"$base/bus.conf" <<CONFIG
+<busconfig>
+  <type>session</type>
+  <listen>unix:path=$runtime/bus</listen>
+  <policy context="default">
+    <allow user="*"/>
+    <allow own="*"/>
+    <allow send_destination="*"/>
+  </policy>
+</busconfig>
+CONFIG
+  start_as_nobody bus dbus-daemon --nofork --config-file="$base/bus.conf"
   wayland_wait_until '[ -S "$runtime/bus" ]' 100 || fail "the private bus did not start"
 }
 
 end_desktop() {
   local pid
-  for pid in "${desktop[@]}"; do kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; done
+  for pid in "${desktop[@]}"; do kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true; done
   desktop=()
 }
 
@@ -73,7 +84,7 @@ on_kwin_idle_rides_and_fake_input_ends_it() {
   start_watcher 3
   wayland_wait_until "rides_of $watcher | grep -q Tavrolin.dll" 100 || fail "no ride under KWin: $(cat "$work/watcher.err")"
   # KWin hands fake input only to the program of the desktop entry, known by its executable.
-  command=("$bin/tavrolin_fake_key") as_nobody || fail "no fake input"
+  as_nobody "$bin/tavrolin_fake_key" || fail "no fake input"
   wayland_wait_until "[ -z \"\$(rides_of $watcher)\" ]" 10 || fail "fake input left: $(rides_of "$watcher")"
   kill -TERM "$watcher"
   ended_within "$watcher" 30 || fail "the watcher outlived SIGTERM"
