@@ -11,31 +11,6 @@ source "$here/managers.sh"
 x_display=$DISPLAY
 trap 'stop_compositor; cleanup' EXIT
 
-# The watcher's rides: its children and theirs, as "pid name" lines.
-rides_of() {
-  local child
-  for child in $(pgrep -P "$1" 2>/dev/null || true); do
-    echo "$child $(ps -o comm= -p "$child")"
-    pgrep -P "$child" -l 2>/dev/null || true
-  done
-}
-
-# True once the watcher has an engine running ($1 tenths at most).
-engine_within() {
-  wayland_wait_until 'rides_of $watcher | grep -q Tavrolin.dll' "$1"
-}
-
-# True once the watcher has no ride left ($1 tenths at most).
-no_ride_within() {
-  wayland_wait_until '[ -z "$(rides_of $watcher)" ]' "$1"
-}
-
-start_watcher() {
-  "$bin/Tavrolin.scr" --idle "$@" 2>"$work/watcher.err" &
-  watcher=$!
-  started+=("$watcher")
-}
-
 on_sway_idle_rides_input_ends_them_and_inhibitors_hold_them_off() {
   start_sway "$work/compositor" 1280x720 1 || fail "headless sway did not start"
   swaymsg -q 'for_window [title="inhibits"] inhibit_idle open'

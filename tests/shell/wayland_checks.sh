@@ -27,15 +27,42 @@ fraction() {
 
 above() { awk -v v="$1" -v t="$2" 'BEGIN { exit !(v > t) }'; }
 
+take_picture() { grim -o "$1" "$2" 2>/dev/null; }
+
 # True once the middle of output $1 has shown the blue planet, looking up to $2 times (the
 # track may pass in front of it for a while).
 planet_in_the_middle_of() {
   local attempt
   for attempt in $(seq "$2"); do
-    grim -o "$1" "$work/$1.png" 2>/dev/null &&
+    take_picture "$1" "$work/$1.png" &&
       above "$(fraction "$work/$1.png" 20x20+630+350 'b > 0.25 && b > 1.2 * r ? 1 : 0')" 0.3 && return 0
     sleep 0.5
   done
   return 1
 }
 
+
+# The idle watcher's rides: its children and theirs, as "pid name" lines.
+rides_of() {
+  local child
+  for child in $(pgrep -P "$1" 2>/dev/null || true); do
+    echo "$child $(ps -o comm= -p "$child")"
+    pgrep -P "$child" -l 2>/dev/null || true
+  done
+}
+
+# True once the watcher has an engine running ($1 tenths at most).
+engine_within() {
+  wayland_wait_until 'rides_of $watcher | grep -q Tavrolin.dll' "$1"
+}
+
+# True once the watcher has no ride left ($1 tenths at most).
+no_ride_within() {
+  wayland_wait_until '[ -z "$(rides_of $watcher)" ]' "$1"
+}
+
+start_watcher() {
+  "$bin/Tavrolin.scr" --idle "$@" 2>"$work/watcher.err" &
+  watcher=$!
+  started+=("$watcher")
+}
