@@ -134,6 +134,7 @@ on_mutter_idle_rides_a_remote_key_ends_it_and_the_session_inhibits_it() {
   echo 42 >&7
   no_ride_within 10 || fail "a remote key left: $(rides_of "$watcher")"
   kill -TERM "$watcher"
+  ended_within "$watcher" 30 || fail "the watcher outlived SIGTERM"
   exec 7>&- 8>&-
   end_desktop
 }
@@ -158,6 +159,7 @@ on_gnome_shell_the_idle_ride_covers_a_focused_terminal() {
   planet_in_the_middle_of screen 60 || fail "no planet over the terminal"
   above "$(orange screen)" 0.001 && fail "the terminal shows beside the ride"
   kill -TERM "$watcher"
+  ended_within "$watcher" 30 || fail "the watcher outlived SIGTERM"
   exec 7>&-
   end_desktop
 }

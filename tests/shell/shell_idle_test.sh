@@ -23,7 +23,7 @@ on_sway_idle_rides_input_ends_them_and_inhibitors_hold_them_off() {
   no_ride_within 10 || fail "a key during the start left: $(rides_of "$watcher")"
   sleep 1.5
   [ -z "$(rides_of "$watcher")" ] || fail "a ride came back without a new idle period"
-  engine_within 60 || fail "no ride after the next idle period"
+  engine_within 60 || fail "no ride after the next idle period: $(cat "$work/watcher.err")"
   planet_in_the_middle_of HEADLESS-1 60 || fail "no planet in the middle of the idle ride"
   wtype -s 1500 -k Shift_L
   no_ride_within 10 || fail "left 1 s after a key: $(rides_of "$watcher")"
