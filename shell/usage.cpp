@@ -87,3 +87,9 @@ std::string UnknownCommandLine(const std::string& commandText)
 {
     return "tavrolin: unknown command '" + commandText + "'; try 'tavrolin --help'\n";
 }
+
+std::string MisplacedOptionLine(const std::string& commandText)
+{
+    return "tavrolin: --scale, --speed and --no-music go with a ride only, not with '" + commandText
+        + "'; try 'tavrolin --help'\n";
+}
