@@ -12,11 +12,17 @@ every_start_ends_at_once_beside() {
   wait_for_window "$marker" 50 >/dev/null || fail "the marker '$marker' cannot be found"
   make_window area 152x112
   local area=$window_id
-  for mode in /s /S -s /c "/p $area" "/p:$area" "" s /x; do
+  for mode in /s /S -s /c "/p $area" "/p:$area" ""; do
     # shellcheck disable=SC2086
     shell_ends_at_once 5 $mode
     [ -z "$(pointer_requests)" ] || fail "'$mode' beside '$marker' touched the pointer"
   done
+  # What names no mode is refused all the same, beside a ride or the dialog.
+  for mode in s /x --bogus; do
+    shell_ends_with 2 5 $mode
+    grep -qx "tavrolin: unknown command '$mode'; try 'tavrolin --help'" "$shell_errors" || fail "'$mode' beside '$marker' said '$(cat "$shell_errors")'"
+  done
+  rm -rf "$workfolder"
   [ "$(window_count Tavrolin_VC)" -eq 0 ] || fail "a start beside '$marker' started the engine"
   [ "$(window_count Tavrolin_Main)" -eq $([ "$marker" = Tavrolin_Main ] && echo 1 || echo 0) ] \
     || fail "a start beside '$marker' loaded a host window"
@@ -38,6 +44,18 @@ other_modes_end_after_the_engine_check() {
     [ "$(window_count Tavrolin_VC)" -eq 0 ] || fail "'$mode' started the engine"
     rm -rf "$workfolder"
   done
+}
+
+# Without any display, and for options given twice or beside a command they do not go with.
+refusals_need_no_display() {
+  local words
+  for words in "--bogus" "/x" "--scale 3 --scale 4" "--no-music /s --no-music" "--speed=2 --speed 2" "--x11 --x11" \
+      "--stop --scale 3" "/c --no-music" "--help --speed 1" "--output DP-1 /s"; do
+    # shellcheck disable=SC2086
+    DISPLAY= WAYLAND_DISPLAY= shell_ends_with 2 5 $words
+    [ "$(wc -l <"$shell_errors")" -eq 1 ] || fail "'$words' said '$(cat "$shell_errors")'"
+  done
+  rm -rf "$workfolder"
 }
 
 help_and_version_answer_without_a_window() {
@@ -80,6 +98,7 @@ without_a_private_lock_folder_nothing_starts() {
 every_start_ends_at_once_beside Tavrolin_Main
 every_start_ends_at_once_beside "■Tavrolin■"
 other_modes_end_after_the_engine_check
+refusals_need_no_display
 help_and_version_answer_without_a_window
 without_a_private_lock_folder_nothing_starts
-echo "shell starts that end at once: 5 passed"
+echo "shell starts that end at once: 6 passed"
