@@ -45,8 +45,9 @@ bool allDigits(const std::string& text)
 // first close of any descriptor of its file, so no second object may open a file held here.
 std::set<std::string>& namesHeldHere()
 {
-    static std::set<std::string> names;
-    return names;
+    // Never destroyed: locks held in static objects let go of their names after it would be.
+    static auto* names = new std::set<std::string>;
+    return *names;
 }
 
 // A whole-file write lock of the process, which the kernel reports with its holder's id.
