@@ -14,11 +14,12 @@
 // and does not ride. The stop looks again after each ending, so a start under way while it ended
 // the last ride is caught the same way.
 
+// What a start of a ride is told when it asks for the mark.
 enum class RideMark {
-    Taken,   // this process is the display's ride until it ends
+    Taken,     // this process is the display's ride until it ends
     Elsewhere, // another ride holds the mark: this start ends quietly, as beside another instance
-    Stopped, // a stop came after this process started: it must not ride
-    Refused, // the mark or the stamp cannot be used; `problem` says why
+    Stopped,   // a stop came after this process started: it must not ride
+    Refused,   // the mark or the stamp cannot be used; `problem` says why
 };
 RideMark TakeRideMark(std::string& problem);
 
