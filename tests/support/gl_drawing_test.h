@@ -7,10 +7,11 @@
 // A drawing test on the program's one GL test window, which is back in the engine's resting
 // state when each case starts. Size in pixels.
 class GlDrawingTest : public ::testing::Test {
-protected:
+public:
     static constexpr int width = 320;
     static constexpr int height = 240;
 
+protected:
     void SetUp() override
     {
         makeGlTestWindow(width, height);
