@@ -9,7 +9,7 @@
 #include "engine/scene/picture_texture.h"
 #include "platform/files/profile.h"
 #include "platform/files/work_folder.h"
-#include "tests/support/gl_test_window.h"
+#include "tests/support/gl_drawing_test.h"
 #include "tests/support/temporary_folder.h"
 
 #include <GL/freeglut.h>
@@ -19,17 +19,8 @@
 
 namespace {
 
-constexpr int width = 320;
-constexpr int height = 240;
-
-class EngineDrawingTest : public ::testing::Test {
+class EngineDrawingTest : public GlDrawingTest {
 protected:
-    void SetUp() override
-    {
-        makeGlTestWindow(width, height);
-        resetToRestingGlState();
-    }
-
     static bool enabled(GLenum capability) { return glIsEnabled(capability) == GL_TRUE; }
 };
 
