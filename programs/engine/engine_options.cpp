@@ -1,34 +1,35 @@
-#include "engine/engine_options.h"
+#include "programs/engine/engine_options.h"
 
+#include "contract/engine_contract.h"
 #include "platform/x11/native_window.h"
 
+#include <array>
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
-#include <limits>
-
-EngineOptions engineOptions;
 
 namespace {
 
-// A whole decimal number, all of the text.
-bool parseWhole(const char* text, unsigned long maximum, unsigned long& value)
+// A whole decimal number from 1 to maximum, all of the text.
+bool parseCount(std::string_view text, long maximum, int& value)
 {
-    if (text == nullptr || *text < '0' || *text > '9')
+    if (text.empty() || text.front() < '0' || text.front() > '9')
         return false;
+    const std::string copy(text);
     char* end = nullptr;
     errno = 0;
-    const unsigned long parsed = std::strtoul(text, &end, 10);
-    if (errno != 0 || *end != '\0' || parsed > maximum)
+    const long parsed = std::strtol(copy.c_str(), &end, 10);
+    if (errno != 0 || *end != '\0' || parsed < 1 || parsed > maximum)
         return false;
-    value = parsed;
+    value = static_cast<int>(parsed);
     return true;
 }
 
-bool parseMonitor(const char* text, EngineOptions& options)
+// X,Y,W,H: integers within ±65535, W and H above 0.
+bool parseMonitor(std::string_view text, EngineOptions& options)
 {
+    const std::string copy(text);
     long numbers[4];
-    const char* cursor = text;
+    const char* cursor = copy.c_str();
     for (int i = 0; i < 4; ++i) {
         char* end = nullptr;
         errno = 0;
@@ -49,58 +50,117 @@ bool parseMonitor(const char* text, EngineOptions& options)
     return true;
 }
 
+// Takes the value of one switch that has one; false when it is malformed.
+bool takeValue(std::string_view name, std::string_view value, EngineOptions& options)
+{
+    if (name == WindowIdSwitch) {
+        const auto window = NativeWindowFromText(value);
+        options.hostWindow = window.value_or(0);
+        return options.hostWindow != 0;
+    }
+    if (name == MonitorSwitch)
+        return parseMonitor(value, options);
+    if (name == OutputSwitch) {
+        options.outputName = value;
+        return !value.empty() && value.front() != '-';
+    }
+    if (name == ShellProcessSwitch)
+        return parseCount(value, 2147483647L, options.shellProcess);
+    if (name == ScaleSwitch)
+        return parseCount(value, 11, options.scaleLevel);
+    return parseCount(value, 11, options.speedLevel);
 }
 
-EngineOptions parseEngineOptions(int argc, const char* const* argv)
+// Sets a switch that takes no value.
+void takeFlag(std::string_view name, EngineOptions& options)
+{
+    if (name == X11Switch)
+        options.windowSystem = WindowSystem::X11;
+    else if (name == WaylandSwitch)
+        options.windowSystem = WindowSystem::Wayland;
+    else if (name == BackgroundSwitch)
+        options.background = true;
+    else if (name == FullscreenWindowSwitch)
+        options.fullscreenWindow = true;
+    else
+        options.unpaced = true;
+}
+
+struct Switch {
+    std::string_view name;
+    bool takesValue;
+};
+
+constexpr std::array<Switch, 11> switches{{
+    {X11Switch, false},
+    {WaylandSwitch, false},
+    {WindowIdSwitch, true},
+    {MonitorSwitch, true},
+    {OutputSwitch, true},
+    {BackgroundSwitch, false},
+    {FullscreenWindowSwitch, false},
+    {ShellProcessSwitch, true},
+    {ScaleSwitch, true},
+    {SpeedSwitch, true},
+    {UnpacedSwitch, false},
+}};
+
+}
+
+EngineOptions ParseEngineOptions(int argc, const char* const* argv)
 {
     EngineOptions options;
-    for (int i = 1; i < argc; ++i) {
-        const char* word = argv[i];
-        const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
-        unsigned long number = 0;
-        if (std::strcmp(word, "--unpaced") == 0) {
-            options.unpaced = true;
-        } else if (std::strcmp(word, "--wayland") == 0) {
-            options.wayland = true;
-        } else if (std::strcmp(word, "--x11") == 0) {
-            options.x11 = true;
-        } else if (std::strcmp(word, "--background") == 0) {
-            options.background = true;
-        } else if (std::strcmp(word, "--fullscreen-window") == 0) {
-            options.fullscreenWindow = true;
-        } else if (std::strcmp(word, "--output") == 0) {
-            if (value != nullptr && *value != '\0' && *value != '-')
-                options.outputName = value;
-            i += value != nullptr;
-        } else if (std::strcmp(word, "--window-id") == 0) {
-            if (const auto window = NativeWindowFromText(value ? value : ""))
-                options.hostWindow = *window;
-            i += value != nullptr;
-        } else if (std::strcmp(word, "--shell-pid") == 0) {
-            if (parseWhole(value, std::numeric_limits<int>::max(), number))
-                options.shellProcess = static_cast<int>(number);
-            i += value != nullptr;
-        } else if (std::strcmp(word, "--scale") == 0 || std::strcmp(word, "--speed") == 0) {
-            int& level = std::strcmp(word, "--scale") == 0 ? options.scaleLevel : options.speedLevel;
-            if (parseWhole(value, 11, number) && number >= 1)
-                level = static_cast<int>(number);
-            i += value != nullptr;
-        } else if (std::strcmp(word, "--monitor") == 0) {
-            if (value != nullptr)
-                parseMonitor(value, options);
-            i += value != nullptr;
+    std::array<bool, switches.size()> given{};
+    bool windowSystemGiven = false;
+    for (int i = 1; i < argc && options.misuse.empty(); ++i) {
+        const std::string_view word = argv[i];
+        std::size_t index = 0;
+        while (index < switches.size() && switches[index].name != word)
+            ++index;
+        if (index == switches.size()) {
+            options.misuse = "unknown argument \"" + std::string(word) + "\"";
+        } else if (given[index]) {
+            options.misuse = std::string(word) + " given twice";
+        } else if (!switches[index].takesValue) {
+            given[index] = true;
+            const bool choosesSystem = word == X11Switch || word == WaylandSwitch;
+            if (choosesSystem && windowSystemGiven)
+                options.misuse = "--x11 and --wayland exclude each other";
+            windowSystemGiven = windowSystemGiven || choosesSystem;
+            takeFlag(word, options);
+        } else if (i + 1 >= argc) {
+            options.misuse = std::string(word) + " needs a value";
+        } else {
+            given[index] = true;
+            const std::string_view value = argv[++i];
+            if (!takeValue(word, value, options))
+                options.misuse = "malformed value \"" + std::string(value) + "\" for " + std::string(word);
         }
     }
     return options;
 }
 
-bool choosesWayland(const EngineOptions& options, const char* waylandDisplay, const char* display,
-                    const char* sessionType)
+WindowSystem EngineWindowSystem(const EngineOptions& options, const SessionEnvironment& session)
 {
-    if (options.wayland)
-        return true;
-    if (options.x11)
-        return false;
-    const auto set = [](const char* value) { return value != nullptr && *value != '\0'; };
-    return set(waylandDisplay) && (!set(display) || (sessionType && std::strcmp(sessionType, "wayland") == 0));
+    if (options.windowSystem)
+        return *options.windowSystem;
+    return ChooseWindowSystem(session, options.hostWindow != 0);
+}
+
+std::string_view MisplacedSwitch(const EngineOptions& options, WindowSystem system)
+{
+    if (system == WindowSystem::Wayland) {
+        if (options.hostWindow != 0)
+            return WindowIdSwitch;
+        if (options.hasMonitor)
+            return MonitorSwitch;
+        return {};
+    }
+    if (!options.outputName.empty())
+        return OutputSwitch;
+    if (options.background)
+        return BackgroundSwitch;
+    if (options.fullscreenWindow)
+        return FullscreenWindowSwitch;
+    return {};
 }

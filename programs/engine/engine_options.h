@@ -1,48 +1,45 @@
 #pragma once
 
-#include <string>
+#include "contract/window_system.h"
 
-// What the shell hands the engine on its command line. Every other word is left alone (GLUT
-// takes its own), so an engine started by hand with no words rides full screen as always.
+#include <optional>
+#include <string>
+#include <string_view>
+
+// What Tavrolin.dll is started with: the switches of contract/engine_contract.h, each at most
+// once. Nothing else is taken.
 struct EngineOptions {
-    // --window-id ID (decimal or 0x hex): ride inside this X window, following its size, with
-    // no pointer or keyboard of its own. 0: a full-screen window of the engine's own.
+    // --x11 or --wayland; empty: the engine decides (see EngineWindowSystem).
+    std::optional<WindowSystem> windowSystem;
+    // X11. --window-id ID: ride inside this X window. --monitor X,Y,W,H: cover this rectangle.
     unsigned long hostWindow = 0;
-    // --shell-pid N: the shell that started the engine; the engine ends when it does. 0: none.
-    int shellProcess = 0;
-    // --monitor X,Y,W,H (pixels, W and H above 0): cover this part of the screen instead of all.
     bool hasMonitor = false;
     int monitorX = 0;
     int monitorY = 0;
     int monitorWidth = 0;
     int monitorHeight = 0;
-    // --unpaced: frames back to back even where the driver does not pace them (benchmarks).
-    bool unpaced = false;
-    // --wayland: ride on Wayland even where X11 is at hand. --x11: on X11 (XWayland included)
-    // even in a Wayland session. Only choosesWayland reads them.
-    bool wayland = false;
-    bool x11 = false;
-    // --scale N, --speed N (1 to 11): this ride's levels in place of the settings file's. 0: the
-    // file's.
-    int scaleLevel = 0;
-    int speedLevel = 0;
-    // On Wayland only. --output NAME: ride on the output of that name (empty: the compositor
-    // chooses). --background: on the background layer, taking no input. --fullscreen-window: a
-    // full-screen window even where the compositor offers layers.
+    // Wayland. --output NAME, --background, --fullscreen-window.
     std::string outputName;
     bool background = false;
     bool fullscreenWindow = false;
+    // --shell-pid N: end when that process ends. 0: none.
+    int shellProcess = 0;
+    // --scale N, --speed N (1 to 11): this ride's levels; 0: the settings file's.
+    int scaleLevel = 0;
+    int speedLevel = 0;
+    // --unpaced: frames back to back (benchmarks).
+    bool unpaced = false;
+    // Why the words cannot be taken (an unknown word, a missing or malformed value, a switch given
+    // twice, --x11 with --wayland), in one line; empty when they can.
+    std::string misuse;
 };
 
-// Reads the options from argv; a malformed or missing value leaves that option at its default.
-EngineOptions parseEngineOptions(int argc, const char* const* argv);
+EngineOptions ParseEngineOptions(int argc, const char* const* argv);
 
-// The options the engine was started with; set once in main before anything reads them.
-extern EngineOptions engineOptions;
+// The window system the ride takes: the one named; X11 for a ride in a given X window; else the
+// shell's rule on the session (ChooseWindowSystem).
+WindowSystem EngineWindowSystem(const EngineOptions& options, const SessionEnvironment& session);
 
-// The window system the ride takes: Wayland when --wayland is given, or when a Wayland display is
-// named and there is no X display or the session says it is Wayland, unless --x11 is given.
-// Arguments are the environment's WAYLAND_DISPLAY, DISPLAY and XDG_SESSION_TYPE (null: unset;
-// empty counts as unset).
-bool choosesWayland(const EngineOptions& options, const char* waylandDisplay, const char* display,
-                    const char* sessionType);
+// The first switch given that the window system in use has no meaning for ("--output" on X11,
+// "--window-id" on Wayland); empty when every one applies.
+std::string_view MisplacedSwitch(const EngineOptions& options, WindowSystem system);

@@ -2,6 +2,6 @@
 
 #include <optional>
 
-// Answers --help and --version, the only arguments the engine itself reads: prints the text and
-// gives the exit status. Empty for anything else, which is left to the ride (and to GLUT) as is.
+// Answers --help and --version given alone: prints the text and gives the exit status. Empty for
+// any other command line, which the engine's options take.
 std::optional<int> AnswerEngineUsage(int argc, const char* const* argv);

@@ -1,4 +1,4 @@
-#include "engine/engine_options.h"
+#include "programs/engine/engine_options.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -8,7 +8,7 @@ namespace {
 EngineOptions parse(std::vector<const char*> words)
 {
     words.insert(words.begin(), "Tavrolin.dll");
-    return parseEngineOptions(static_cast<int>(words.size()), words.data());
+    return ParseEngineOptions(static_cast<int>(words.size()), words.data());
 }
 
 }
@@ -16,6 +16,8 @@ EngineOptions parse(std::vector<const char*> words)
 TEST(EngineOptions, NoWordsRideFullScreenAsAlways)
 {
     const EngineOptions options = parse({});
+    EXPECT_EQ(options.misuse, "");
+    EXPECT_FALSE(options.windowSystem);
     EXPECT_EQ(options.hostWindow, 0u);
     EXPECT_EQ(options.shellProcess, 0);
     EXPECT_FALSE(options.hasMonitor);
@@ -24,10 +26,12 @@ TEST(EngineOptions, NoWordsRideFullScreenAsAlways)
     EXPECT_EQ(options.speedLevel, 0);
 }
 
-TEST(EngineOptions, ReadsEveryOptionBesideWordsItDoesNotKnow)
+TEST(EngineOptions, ReadsEveryOption)
 {
-    const EngineOptions options = parse({"-display", ":3", "--window-id", "0x600008", "--shell-pid", "4242",
-                                         "--monitor", "1280,0,1280,720", "--unpaced", "stray"});
+    const EngineOptions options = parse({"--x11", "--window-id", "0x600008", "--shell-pid", "4242", "--monitor",
+                                         "1280,0,1280,720", "--unpaced", "--scale", "11", "--speed", "1"});
+    EXPECT_EQ(options.misuse, "");
+    EXPECT_EQ(options.windowSystem, WindowSystem::X11);
     EXPECT_EQ(options.hostWindow, 0x600008u);
     EXPECT_EQ(options.shellProcess, 4242);
     ASSERT_TRUE(options.hasMonitor);
@@ -36,58 +40,69 @@ TEST(EngineOptions, ReadsEveryOptionBesideWordsItDoesNotKnow)
     EXPECT_EQ(options.monitorWidth, 1280);
     EXPECT_EQ(options.monitorHeight, 720);
     EXPECT_TRUE(options.unpaced);
+    EXPECT_EQ(options.scaleLevel, 11);
+    EXPECT_EQ(options.speedLevel, 1);
     EXPECT_EQ(parse({"--window-id", "6291464"}).hostWindow, 6291464u);
-    const EngineOptions levels = parse({"--scale", "11", "--speed", "1"});
-    EXPECT_EQ(levels.scaleLevel, 11);
-    EXPECT_EQ(levels.speedLevel, 1);
+    const EngineOptions wayland = parse({"--wayland", "--output", "HEADLESS-2", "--background", "--fullscreen-window"});
+    EXPECT_EQ(wayland.misuse, "");
+    EXPECT_EQ(wayland.windowSystem, WindowSystem::Wayland);
+    EXPECT_EQ(wayland.outputName, "HEADLESS-2");
+    EXPECT_TRUE(wayland.background);
+    EXPECT_TRUE(wayland.fullscreenWindow);
 }
 
-TEST(EngineOptions, MalformedValuesLeaveTheDefault)
+// One rule: anything the engine cannot take is refused as a whole, never half read.
+TEST(EngineOptions, UnknownWordsBadValuesAndRepeatsAreRefused)
 {
-    for (const char* id : {"", "0x", "12ab", "-5", "+5", " 5", "0x1FFFFFFFF", "99999999999"})
-        EXPECT_EQ(parse({"--window-id", id}).hostWindow, 0u) << "'" << id << "'";
-    EXPECT_EQ(parse({"--window-id"}).hostWindow, 0u);
-    EXPECT_EQ(parse({"--shell-pid", "2147483648"}).shellProcess, 0);
-    for (const char* level : {"0", "12", "5.5", "-3", ""}) {
-        EXPECT_EQ(parse({"--scale", level}).scaleLevel, 0) << level;
-        EXPECT_EQ(parse({"--speed", level}).speedLevel, 0) << level;
+    const std::vector<std::vector<const char*>> refused = {
+        {"stray"}, {"-display", ":3"}, {"--help", "--x11"}, {"--scale=3"},
+        {"--window-id"}, {"--window-id", ""}, {"--window-id", "0"}, {"--window-id", "0x"}, {"--window-id", "12ab"},
+        {"--window-id", "-5"}, {"--window-id", "0x1FFFFFFFF"}, {"--window-id", "--unpaced"},
+        {"--shell-pid", "2147483648"}, {"--shell-pid", "0"}, {"--shell-pid"},
+        {"--scale", "0"}, {"--scale", "12"}, {"--speed", "5.5"}, {"--speed", "-3"}, {"--speed", ""},
+        {"--monitor", "1,2,3"}, {"--monitor", "1,2,3,4,5"}, {"--monitor", "0,0,0,720"}, {"--monitor", "a,b,c,d"},
+        {"--monitor", "0,0,1280,720x"}, {"--output"}, {"--output", ""}, {"--output", "--background"},
+        {"--scale", "3", "--scale", "3"}, {"--speed", "1", "--speed", "2"}, {"--unpaced", "--unpaced"},
+        {"--x11", "--x11"}, {"--x11", "--wayland"}, {"--background", "--background"},
+        {"--output", "A", "--output", "B"}, {"--window-id", "5", "--window-id", "6"},
+    };
+    for (const auto& words : refused) {
+        std::string line;
+        for (const char* word : words)
+            line += std::string(word) + " ";
+        const EngineOptions options = parse(words);
+        EXPECT_NE(options.misuse, "") << line;
+        EXPECT_EQ(options.misuse.find('\n'), std::string::npos) << line;
     }
-    for (const char* monitor : {"1,2,3", "1,2,3,4,5", "0,0,0,720", "0,0,1280,-1", "a,b,c,d", "0,0,1280,720x"})
-        EXPECT_FALSE(parse({"--monitor", monitor}).hasMonitor) << monitor;
-    // A value is taken as the option's even when it looks like an option, so the next word is
-    // never misread as one.
-    EXPECT_FALSE(parse({"--window-id", "--unpaced"}).unpaced);
 }
 
-TEST(EngineOptions, WaylandOnlyWhereTheSessionIsWaylandOrAskedFor)
+TEST(EngineOptions, TheWindowSystemNamedOrTheSessionsAndOnlyItsSwitches)
 {
-    const EngineOptions none = parse({});
-    EXPECT_FALSE(choosesWayland(none, nullptr, ":0", nullptr)) << "X11 desktop";
-    EXPECT_FALSE(choosesWayland(none, "wayland-0", ":0", "x11")) << "a Wayland socket beside an X session";
-    EXPECT_FALSE(choosesWayland(none, "wayland-0", ":0", nullptr));
-    EXPECT_TRUE(choosesWayland(none, "wayland-0", ":0", "wayland")) << "XWayland in a Wayland session";
-    EXPECT_TRUE(choosesWayland(none, "wayland-0", nullptr, nullptr)) << "no X display at all";
-    EXPECT_TRUE(choosesWayland(none, "wayland-0", "", "x11")) << "an empty DISPLAY names none";
-    EXPECT_FALSE(choosesWayland(none, "", nullptr, "wayland")) << "an empty WAYLAND_DISPLAY names none";
-    EXPECT_FALSE(choosesWayland(parse({"--x11"}), "wayland-0", nullptr, "wayland"));
-    EXPECT_TRUE(choosesWayland(parse({"--wayland"}), nullptr, ":0", "x11"));
-    EXPECT_TRUE(choosesWayland(parse({"--x11", "--wayland"}), "wayland-0", ":0", "wayland"));
-}
+    const SessionEnvironment mixed{"wayland-1", ":0", "wayland", true};
+    EXPECT_EQ(EngineWindowSystem(parse({}), mixed), WindowSystem::Wayland);
+    EXPECT_EQ(EngineWindowSystem(parse({"--x11"}), mixed), WindowSystem::X11);
+    EXPECT_EQ(EngineWindowSystem(parse({"--window-id", "0x600008"}), mixed), WindowSystem::X11)
+        << "a manager's X window is drawn in on X11 whatever the session";
+    EXPECT_EQ(EngineWindowSystem(parse({}), SessionEnvironment{"wayland-1", ":0", "wayland", false}),
+              WindowSystem::X11)
+        << "a Wayland socket that does not answer falls back to the X display";
+    EXPECT_EQ(EngineWindowSystem(parse({"--wayland"}), SessionEnvironment{nullptr, ":0", "x11", false}),
+              WindowSystem::Wayland);
 
-TEST(EngineOptions, WaylandPlacement)
-{
-    const EngineOptions options = parse({"--output", "HEADLESS-2", "--background", "--fullscreen-window"});
-    EXPECT_EQ(options.outputName, "HEADLESS-2");
-    EXPECT_TRUE(options.background);
-    EXPECT_TRUE(options.fullscreenWindow);
-    const EngineOptions none = parse({});
-    EXPECT_EQ(none.outputName, "");
-    EXPECT_FALSE(none.background);
-    EXPECT_FALSE(none.fullscreenWindow);
-    // A missing name leaves the choice to the compositor, and the word after is not read as one.
-    EXPECT_EQ(parse({"--output"}).outputName, "");
-    EXPECT_EQ(parse({"--output", ""}).outputName, "");
-    const EngineOptions swallowed = parse({"--output", "--background"});
-    EXPECT_EQ(swallowed.outputName, "");
-    EXPECT_FALSE(swallowed.background);
+    struct Case {
+        std::vector<const char*> words;
+        WindowSystem system;
+        std::string_view misplaced;
+    };
+    const Case cases[] = {
+        {{"--output", "DP-1"}, WindowSystem::X11, "--output"},
+        {{"--background"}, WindowSystem::X11, "--background"},
+        {{"--fullscreen-window"}, WindowSystem::X11, "--fullscreen-window"},
+        {{"--window-id", "7"}, WindowSystem::Wayland, "--window-id"},
+        {{"--monitor", "0,0,10,10"}, WindowSystem::Wayland, "--monitor"},
+        {{"--window-id", "7", "--monitor", "0,0,10,10", "--scale", "2"}, WindowSystem::X11, ""},
+        {{"--output", "DP-1", "--background", "--speed", "2"}, WindowSystem::Wayland, ""},
+    };
+    for (const Case& each : cases)
+        EXPECT_EQ(MisplacedSwitch(parse(each.words), each.system), each.misplaced) << each.words[0];
 }
