@@ -65,6 +65,27 @@ stop_signals_end_the_ride_by_that_signal() {
   done
 }
 
+# Whatever the engine cannot take: one line pointing at --help, status 2, no window.
+misuse_is_refused_and_a_huge_monitor_bounded() {
+  local words status
+  for words in "stray" "-display :0" "--scale 3 --scale 3" "--speed 12" "--x11 --wayland" \
+    "--output HEADLESS-1" "--background" "--window-id 0x10 --wayland"; do
+    status=0
+    timeout 10 "$bin/Tavrolin.dll" $words 2>"$work/misuse" || status=$?
+    [ "$status" = 2 ] || fail "'$words': status $status, not 2"
+    [ "$(wc -l <"$work/misuse")" = 1 ] && grep -q -- --help "$work/misuse" || fail "'$words': $(cat "$work/misuse")"
+  done
+  "$bin/Tavrolin.dll" --monitor 0,0,32767,32767 & local ride=$!
+  local window
+  window=$(wait_for_window Tavrolin_VC 100) || fail "no window for a monitor larger than the screen"
+  xwininfo -id "$window" | grep -q 'Width: 1280' || fail "a monitor larger than the screen is not bounded by it"
+  kill -TERM "$ride"
+  gone_within "$ride" 50 || { kill -KILL "$ride"; fail "SIGTERM did not end the huge ride"; }
+  status=0
+  wait "$ride" || status=$?
+  [ "$status" = 143 ] || fail "huge monitor: status $status, not 143"
+}
+
 upper_case_q_ends_the_ride_after_the_fade_in() {
   local launched=${EPOCHREALTIME/./}
   "$bin/Tavrolin.dll" & local ride=$!
@@ -79,9 +100,9 @@ upper_case_q_ends_the_ride_after_the_fade_in() {
 
 export -f fail gone_within reaped_within until_within output_within window_titled wait_for_window pointer_at \
   early_exit_waits_for_the_fade_in ride_shows_the_ribbon_and_ends_on_escape stop_signals_end_the_ride_by_that_signal \
-  upper_case_q_ends_the_ride_after_the_fade_in
+  upper_case_q_ends_the_ride_after_the_fade_in misuse_is_refused_and_a_huge_monitor_bounded
 export bin work
 "$scripts/with-xvfb" --size 1280x720 bash -c 'set -euo pipefail; early_exit_waits_for_the_fade_in;
   ride_shows_the_ribbon_and_ends_on_escape; stop_signals_end_the_ride_by_that_signal;
-  upper_case_q_ends_the_ride_after_the_fade_in'
-echo "engine run: 4 passed, 0 failed"
+  upper_case_q_ends_the_ride_after_the_fade_in; misuse_is_refused_and_a_huge_monitor_bounded'
+echo "engine run: 5 passed, 0 failed"

@@ -14,7 +14,7 @@ ride_errors=$work/stderr
 
 a_layer_over_everything_ended_by_its_keys() {
   local log=$work/swaps-ride launched=${EPOCHREALTIME/./}
-  start_ride "$log"
+  WAYLAND_DEBUG=client start_ride "$log"
   # Esc well before 2 s of ride time is held until the fade-in is over. The key goes to a virtual
   # keyboard made when wtype starts; the ride must be on the output by then to get its focus.
   for _ in $(seq 300); do [ "$(swaps "$log")" -ge 1 ] && break; sleep 0.05; done
@@ -24,6 +24,8 @@ a_layer_over_everything_ended_by_its_keys() {
   [ "$lasted" -ge 2000 ] || fail "Esc ended the ride after $lasted ms, before 2 seconds of ride time"
   [ "$(status_of "$ride")" = 0 ] || fail "early Esc: exit status not 0"
   [ "$(swaps "$log")" -gt 0 ] || fail "the ride drew nothing"
+  # Layer 3 (overlay): above full-screen windows.
+  grep -q 'get_layer_surface(.*, 3, "tavrolin")' "$work/stderr" || fail "the ride is not on the overlay layer"
 
   start_ride "$log" --output HEADLESS-2
   planet_in_the_middle_of HEADLESS-2 60 || fail "no planet in the middle of the output"
@@ -82,7 +84,9 @@ a_scaled_output_gets_full_pixels() {
   until_within '[ "$(swaps "$log")" -ge 5 ]' 300 || fail "no frames on the scaled output"
   kill -TERM "$ride"
   gone_within "$ride" 10 || fail "SIGTERM did not end the background ride within 1 s"
-  [ "$(status_of "$ride")" = 0 ] || fail "SIGTERM on the background: exit status not 0"
+  [ "$(status_of "$ride")" = 143 ] || fail "SIGTERM on the background: exit status not 143"
+  # Layer 0 (background): below every bottom-layer surface and window.
+  grep -q 'get_layer_surface(.*, 0, "tavrolin")' "$work/stderr" || fail "the wallpaper is not on the background layer"
   grep -q 'zwlr_layer_surface_v1@[0-9]*\.configure([0-9]*, 640, 360)' "$work/stderr" || fail "not configured 640x360"
   grep -q 'wl_surface@[0-9]*\.set_buffer_scale(2)' "$work/stderr" || fail "buffer scale not 2"
   grep -Eq '(create_buffer|create_immed)\(.*, 1280, 720,' "$work/stderr" || fail "buffers not 1280x720"
@@ -143,13 +147,33 @@ a_pointer_hidden_over_the_ride_only() {
     XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=pointer-0 start_ride "$log" --output FAKE-1 $mode
     for _ in $(seq 100); do [ "$(swaps "$log")" -ge 1 ] && break; sleep 0.1; done
     [ "$mode" = --background ] || for _ in $(seq 100); do grep -q hidden "$work/pointer.log" && break; sleep 0.1; done
+    # The stand-in never asks for a next frame: the ride rests, and a stop ends it undrawn.
+    local drawn
+    drawn=$(swaps "$log")
     kill -TERM "$ride"
-    gone_within "$ride" 30 || { kill "$server"; fail "SIGTERM did not end the ride ($mode)"; }
-    [ "$(status_of "$ride")" = 0 ] || { kill "$server"; fail "pointer ($mode): exit status not 0"; }
+    gone_within "$ride" 30 || { kill "$server"; fail "SIGTERM did not end the resting ride ($mode)"; }
+    [ "$(status_of "$ride")" = 143 ] || { kill "$server"; fail "pointer ($mode): exit status not 143"; }
+    [ "$(swaps "$log")" = "$drawn" ] || { kill "$server"; fail "a frame drawn for the stop ($mode)"; }
   done
   kill "$server"
   [ "$(cat "$work/pointer.log")" = $'seat bound\npointer hidden' ] ||
     fail "pointer requests: $(tr '\n' ' ' <"$work/pointer.log")"
+}
+
+# A 30000×30000 configure at scale 4: buffers no larger than the output's 1280×720 mode.
+a_huge_configure_is_bounded() {
+  local runtime=$work/huge log=$work/swaps-huge
+  mkdir -m 0700 "$runtime"
+  XDG_RUNTIME_DIR=$runtime "$bin/tavrolin_stand_in_compositor" huge-0 --huge & local server=$!
+  until_within '[ -S "$runtime/huge-0" ]' 100
+  XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=huge-0 WAYLAND_DEBUG=client start_ride "$log" --output FAKE-1
+  until_within '[ "$(swaps "$log")" -ge 1 ]' 300
+  kill -TERM "$ride" 2>/dev/null || true
+  gone_within "$ride" 30 || { kill "$server"; fail "SIGTERM did not end the huge ride"; }
+  kill "$server"
+  [ "$(status_of "$ride")" = 143 ] || fail "huge configure: exit status not 143"
+  grep -Eq 'create_buffer\(.*, 1280, 720,' "$work/stderr" || fail "huge configure: buffers not 1280x720"
+  ! grep -Eq 'create_buffer\(.*, (30000|120000),' "$work/stderr" || fail "huge configure: buffers unbounded"
 }
 
 full_screen_without_the_layer_shell() {
@@ -163,7 +187,14 @@ full_screen_without_the_layer_shell() {
   # No bound is set for this one: a generous one, for a busy machine.
   kill -TERM "$ride"
   gone_within "$ride" 30 || fail "SIGTERM did not end the ride within 3 s"
-  [ "$(status_of "$ride")" = 0 ] || fail "SIGTERM: exit status not 0"
+  [ "$(status_of "$ride")" = 143 ] || fail "SIGTERM: exit status not 143"
+
+  # A wallpaper cannot be had without the layer shell: refused, nothing shown.
+  start_ride "$work/swaps-refused" --background
+  gone_within "$ride" 50 || fail "--background under weston did not end"
+  [ "$(status_of "$ride")" = 1 ] || fail "--background under weston: exit status not 1"
+  [ "$(wc -l <"$work/stderr")" = 1 ] || fail "--background under weston: stderr $(cat "$work/stderr")"
+  [ "$(swaps "$work/swaps-refused")" = 0 ] || fail "--background under weston drew"
 }
 
 unset DISPLAY
@@ -174,7 +205,8 @@ a_scaled_output_gets_full_pixels
 bad_outputs_and_a_lost_compositor
 an_output_that_goes_away
 a_pointer_hidden_over_the_ride_only
+a_huge_configure_is_bounded
 start_weston "$work/weston" 1280x720
 full_screen_without_the_layer_shell
 stop_compositor
-echo "engine wayland: 7 passed, 0 failed"
+echo "engine wayland: 8 passed, 0 failed"

@@ -37,7 +37,7 @@ TEST_F(KeptFrameTest, LaysThePreviousFrameBackDimmedOverGarbage)
     KeptFrame kept;
 
     fill(1, 0, 1);
-    setOverlayProjection();
+    setOverlayProjection(width, height);
     kept.fadeBack(0.25f, width, height);
     EXPECT_TRUE(kept.copying());
     EXPECT_EQ(readBackPixel(width / 2, height / 2).red, 0) << "no previous frame yet: black";
