@@ -148,7 +148,6 @@ a_mixed_session_keeps_x11_rides_on_x11() {
   stop_compositor
   start_weston "$work/compositor" || fail "headless weston did not start"
   shell_ends_with 1 30 --background
-  [ "$(wc -l <"$shell_errors")" -ge 1 ] || fail "--background under weston said nothing"
 }
 
 no_compositor_no_x_display_ends_at_once() {

@@ -397,8 +397,7 @@ TEST(RideStop, OnlyTheProcessHoldingTheMarkIsSignalled)
 {
     PrivateRuntimeFolder runtime;
     setenv("DISPLAY", ":47", 1);
-    // A bystander whose id stands in the mark's file, as a previous ride's would before the
-    // next holder wrote its own.
+    // A bystander whose id stands in the mark's file, as a previous ride's once did.
     const pid_t bystander = fork();
     if (bystander == 0) {
         pause();
