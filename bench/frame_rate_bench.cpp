@@ -52,7 +52,7 @@ KeptFrame floorKept;
 
 void floorFrame()
 {
-    setOverlayProjection();
+    setOverlayProjection(glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT));
     floorKept.setBackBufferKept(BackBufferAge() == 1);
     floorKept.fadeBack(0.33f, glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT));
     glClear(GL_DEPTH_BUFFER_BIT);
@@ -63,8 +63,8 @@ void floorFrame()
 // The floor without the copy: what it costs where the driver keeps the back buffer.
 void blendOnlyFrame()
 {
-    setOverlayProjection();
-    drawFadeQuad(0.33f);
+    setOverlayProjection(glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT));
+    drawFadeQuad(0.33f, glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT));
     glClear(GL_DEPTH_BUFFER_BIT);
     glutSwapBuffers();
 }
@@ -141,6 +141,8 @@ int main(int argc, char** argv)
     glutMainLoopEvent();
     windowWidth = width;
     windowHeight = height;
+    textOverlay.viewportWidth = width;
+    textOverlay.viewportHeight = height;
     glViewport(0, 0, width, height);
     initEngine();
 
@@ -176,7 +178,7 @@ int main(int argc, char** argv)
                 median(blendOnly), median(floorCpu), median(blendOnlyCpu));
 
     if (paced) {
-        startPacing(0, 0, width, height);
+        startPacing(true, 0, 0, width, height);
         // One-second slices taking turns, as the unpaced rounds do.
         PacedRun floorRun, engineRun;
         for (int slice = 0; slice < 6; ++slice) {

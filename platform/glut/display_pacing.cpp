@@ -1,6 +1,5 @@
 #include "platform/glut/display_pacing.h"
 
-#include "engine/engine_options.h"
 #include "engine/frame_pacer.h"
 #include "platform/x11/monitor.h"
 
@@ -21,9 +20,9 @@ double secondsNow()
 
 }
 
-void startPacing(int x, int y, int width, int height)
+void startPacing(bool paced, int x, int y, int width, int height)
 {
-    pacing = !engineOptions.unpaced;
+    pacing = paced;
     const PixelPoint middle = pacingQueryPoint(x, y, width, height);
     pacer.setRefreshRate(RefreshRateAt(middle.x, middle.y));
 }

@@ -1,6 +1,6 @@
 #include "platform/glut/ride_window.h"
 
-#include "engine/engine_options.h"
+#include "platform/gl/drawing_size.h"
 #include "platform/x11/cover_window.h"
 
 #include <GL/freeglut.h>
@@ -17,19 +17,17 @@ constexpr int framesBetweenGrabAttempts = 15;
 
 }
 
-Monitor rideWindowPlace()
+Monitor RideWindowPlace(const std::optional<Monitor>& monitor)
 {
-    if (engineOptions.hasMonitor)
-        return {engineOptions.monitorX, engineOptions.monitorY, engineOptions.monitorWidth,
-                engineOptions.monitorHeight};
-    return {0, 0, glutGet(GLUT_SCREEN_WIDTH), glutGet(GLUT_SCREEN_HEIGHT)};
+    const DrawingSize screen{glutGet(GLUT_SCREEN_WIDTH), glutGet(GLUT_SCREEN_HEIGHT)};
+    if (!monitor)
+        return {0, 0, screen.width, screen.height};
+    const DrawingSize size = BoundedDrawingSize({monitor->width, monitor->height}, screen, {0, 0});
+    return {monitor->x, monitor->y, size.width, size.height};
 }
 
-void setUpRideWindow()
+void SetUpRideWindow(const Monitor& place)
 {
-    if (engineOptions.hostWindow != 0)
-        return;
-    const Monitor place = rideWindowPlace();
     covering = CoverWithCurrentGlWindow(place.x, place.y, place.width, place.height);
     if (!covering) {
         glutFullScreen();

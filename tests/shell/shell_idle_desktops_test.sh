@@ -5,7 +5,7 @@
 # idle inhibition keeps it away, and under gnome-shell the idle ride covers a focused terminal.
 source "$(dirname "$0")/e2e_common.sh"
 source "$scripts/wayland-compositors.sh"
-source "$here/wayland_checks.sh"
+source "$here/idle_checks.sh"
 unset DISPLAY
 
 # A folder of nobody's for the desktop's sockets, its bus and its data.
@@ -50,7 +50,7 @@ new_bus() {
 </busconfig>
 CONFIG
   start_as_nobody "$1" dbus-daemon --nofork --config-file="$base/$1.conf"
-  wayland_wait_until "[ -S '$runtime/$1' ]" 100 || fail "the private bus did not start"
+  until_within "[ -S '$runtime/$1' ]" 100 || fail "the private bus did not start"
 }
 
 end_desktop() {
@@ -68,14 +68,14 @@ on_kwin_idle_rides_and_fake_input_ends_it() {
   start_as_nobody kwin "$base/kwin_wayland" --virtual --width 1280 --height 720 --socket wayland-kwin \
     --no-lockscreen --no-global-shortcuts --no-kactivities
   export WAYLAND_DISPLAY=wayland-kwin
-  wayland_wait_until '[ -S "$runtime/wayland-kwin" ]' 200 || fail "KWin did not start: $(tail -n 5 "$work/kwin.log")"
+  until_within '[ -S "$runtime/wayland-kwin" ]' 200 || fail "KWin did not start: $(tail -n 5 "$work/kwin.log")"
   start_watcher 3
   engine_within 100 || fail "no ride under KWin: $(cat "$work/watcher.err")"
   # KWin hands fake input only to the program of the desktop entry, known by its executable.
   as_nobody "$bin/tavrolin_fake_key" || fail "no fake input"
   no_ride_within 10 || fail "fake input left: $(rides_of "$watcher")"
   kill -TERM "$watcher"
-  ended_within "$watcher" 30 || fail "the watcher outlived SIGTERM"
+  reaped_within "$watcher" 30 || fail "the watcher outlived SIGTERM"
   end_desktop
 }
 
@@ -99,7 +99,7 @@ start_gnome() {
   new_bus system_bus
   start_as_nobody "$1" "$1" --headless --wayland --no-x11 --wayland-display="wayland-$1" --virtual-monitor 1280x720
   export WAYLAND_DISPLAY="wayland-$1"
-  wayland_wait_until 'gdbus call --session --dest org.gnome.Mutter.IdleMonitor --object-path \
+  until_within 'gdbus call --session --dest org.gnome.Mutter.IdleMonitor --object-path \
     /org/gnome/Mutter/IdleMonitor/Core --method org.gnome.Mutter.IdleMonitor.GetIdletime >/dev/null 2>&1' 300 ||
     fail "$1 did not start: $(tail -n 5 "$work/$1.log")"
   exec 7> >(remote_keys)
@@ -123,7 +123,7 @@ on_mutter_idle_rides_a_remote_key_ends_it_and_the_session_inhibits_it() {
     });
     new GLib.MainLoop(null, false).run();')
   started+=("$!")
-  wayland_wait_until 'gdbus introspect --session --dest org.gnome.SessionManager --object-path /org/gnome/SessionManager >/dev/null 2>&1' 100 ||
+  until_within 'gdbus introspect --session --dest org.gnome.SessionManager --object-path /org/gnome/SessionManager >/dev/null 2>&1' 100 ||
     fail "the session manager stand-in did not start"
   start_watcher 2
   sleep 6
@@ -134,32 +134,32 @@ on_mutter_idle_rides_a_remote_key_ends_it_and_the_session_inhibits_it() {
   echo 42 >&7
   no_ride_within 10 || fail "a remote key left: $(rides_of "$watcher")"
   kill -TERM "$watcher"
-  ended_within "$watcher" 30 || fail "the watcher outlived SIGTERM"
+  reaped_within "$watcher" 30 || fail "the watcher outlived SIGTERM"
   exec 7>&- 8>&-
   end_desktop
 }
 
-# gnome-screenshot runs in the session as its user.
+# The screen in $work/screen.png, by gnome-screenshot in the session as its user.
 take_picture() {
   mkdir -p "$base/shots" && chown nobody "$base/shots"
-  as_nobody gnome-screenshot -f "$base/shots/shot.png" 2>/dev/null && cp "$base/shots/shot.png" "$2"
+  as_nobody gnome-screenshot -f "$base/shots/shot.png" 2>/dev/null && cp "$base/shots/shot.png" "$work/screen.png"
 }
 
-# The orange share of the last picture of $1.
-orange() { fraction "$work/$1.png" 1280x720+0+0 'r > 0.9 && abs(g - 0.5) < 0.05 && b < 0.1 ? 1 : 0'; }
+# The terminal's orange share of the last picture.
+orange() { fraction "$work/screen.png" "" 'r > 0.9 && abs(g - 0.5) < 0.05 && b < 0.1 ? 1 : 0'; }
 
 on_gnome_shell_the_idle_ride_covers_a_focused_terminal() {
   start_gnome gnome-shell
   start_as_nobody terminal foot --fullscreen --override=colors.background=ff8000 cat
   # Esc leaves the overview the shell starts in; the terminal then has the focus and the screen.
   echo 1 >&7
-  wayland_wait_until 'take_picture screen "$work/screen.png" && above "$(orange screen)" 0.9' 100 ||
+  until_within 'take_picture && above "$(orange)" 0.9' 100 ||
     fail "the terminal did not show"
   start_watcher 2
-  planet_in_the_middle_of screen 60 || fail "no planet over the terminal"
-  above "$(orange screen)" 0.001 && fail "the terminal shows beside the ride"
+  until_within 'take_picture && planet_at "$work/screen.png" 630+350' 60 || fail "no planet over the terminal"
+  above "$(orange)" 0.001 && fail "the terminal shows beside the ride"
   kill -TERM "$watcher"
-  ended_within "$watcher" 30 || fail "the watcher outlived SIGTERM"
+  reaped_within "$watcher" 30 || fail "the watcher outlived SIGTERM"
   exec 7>&-
   end_desktop
 }

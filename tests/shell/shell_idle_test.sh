@@ -6,7 +6,7 @@
 source "$(dirname "$0")/e2e_common.sh"
 run_on_virtual_display "$@"
 source "$scripts/wayland-compositors.sh"
-source "$here/wayland_checks.sh"
+source "$here/idle_checks.sh"
 source "$here/managers.sh"
 x_display=$DISPLAY
 trap 'stop_compositor; cleanup' EXIT
@@ -17,7 +17,7 @@ on_sway_idle_rides_input_ends_them_and_inhibitors_hold_them_off() {
   local began=$SECONDS
   start_watcher 3
   # The ride shell comes first; a key while it starts still ends everything it starts.
-  wayland_wait_until "[ -n \"\$(rides_of $watcher)\" ]" 60 || fail "no ride after 6 s idle"
+  until_within "[ -n \"\$(rides_of $watcher)\" ]" 60 || fail "no ride after 6 s idle"
   [ $((SECONDS - began)) -ge 2 ] || fail "rode after $((SECONDS - began)) s, before the idle time"
   wtype -k Shift_L
   no_ride_within 10 || fail "a key during the start left: $(rides_of "$watcher")"
@@ -39,7 +39,7 @@ on_sway_idle_rides_input_ends_them_and_inhibitors_hold_them_off() {
   kill "$window"
   engine_within 80 || fail "no ride once the inhibitor went"
   kill -TERM "$watcher"
-  ended_within "$watcher" 30 || fail "the watcher outlived SIGTERM"
+  reaped_within "$watcher" 30 || fail "the watcher outlived SIGTERM"
   [ "$ended_status" -eq 143 ] || fail "the watcher ended with $ended_status, not by SIGTERM"
   [ -z "$(live_on_compositor)" ] || fail "left after SIGTERM: $(live_on_compositor)"
 }
@@ -51,7 +51,7 @@ on_sway_a_failed_ride_is_said_once_and_the_compositor_ends_the_watcher() {
   [ "$(grep -c 'idle ride ended' "$work/watcher.err")" -eq 1 ] || fail "not one line for a failed ride: $(cat "$work/watcher.err")"
   kill -0 "$watcher" || fail "the watcher ended after a failed ride"
   stop_compositor
-  ended_within "$watcher" 30 || fail "the watcher outlived its compositor"
+  reaped_within "$watcher" 30 || fail "the watcher outlived its compositor"
   [ "$ended_status" -eq 1 ] || fail "the watcher ended with $ended_status when its compositor went"
   [ "$(tail -n 1 "$work/watcher.err" | grep -c 'went away')" -eq 1 ] || fail "no line for the session's end"
 }
@@ -64,7 +64,7 @@ on_x11_idle_rides_a_key_ends_it_and_xscreensaver_keeps_the_display() {
   xdotool key shift
   no_ride_within 10 || fail "left 1 s after an XTest key: $(rides_of "$watcher")"
   kill -TERM "$watcher"
-  ended_within "$watcher" 30 || fail "the watcher outlived SIGTERM"
+  reaped_within "$watcher" 30 || fail "the watcher outlived SIGTERM"
   start_xscreensaver '"Nothing" true'
   shell_ends_with 1 5 --idle 2
   grep -q "another screensaver manager" "$shell_errors" || fail "no line for xscreensaver: $(cat "$shell_errors")"

@@ -4,40 +4,27 @@
 # early Esc held until 2 s is the engine's own, tested with the engine.)
 source "$(dirname "$0")/e2e_common.sh"
 source "$scripts/wayland-compositors.sh"
-source "$here/wayland_checks.sh"
+# An X display beside the compositors, for the mixed session's case alone.
+run_on_virtual_display "$@"
+x_display=$DISPLAY
 unset DISPLAY
 
 trap 'stop_compositor; cleanup' EXIT
 
 # Music through a sound server of the test's own, so that it is heard once whatever the outputs.
-mkdir -p "$work/pulse"
-pulseaudio -n --daemonize=no --use-pid-file=no --exit-idle-time=-1 \
-  --load="module-native-protocol-unix auth-anonymous=1 socket=$work/pulse/native" \
-  --load="module-null-sink sink_name=tavrolin_test" >"$work/pulse/log" 2>&1 &
-started+=("$!")
-export PULSE_SERVER=unix:$work/pulse/native
-for _ in $(seq 100); do timeout 5 pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+start_private_pulse "$work/pulse"
 gst-launch-1.0 -q audiotestsrc num-buffers=86 ! wavenc ! filesink location="$work/loop.wav" >/dev/null 2>&1 ||
   fail "cannot make the test sound"
 "$bin/tavrolin_put_setting" BgmKind 2 && "$bin/tavrolin_put_setting" BgmFile "$work/loop.wav" || fail "cannot set music"
-
-# True once $1 sound streams play, waiting up to $2 tenths of a second; more than one never may.
-streams_play_within() {
-  local tenth count
-  for tenth in $(seq "$2"); do
-    count=$(timeout 5 pactl list sink-inputs | grep -c 'Corked: no' || true)
-    [ "$count" -le 1 ] || fail "$count streams play at once"
-    [ "$count" -eq "$1" ] && return 0
-    sleep 0.1
-  done
-  return 1
-}
 
 # A fresh headless sway with $1 outputs of 1280x720 for each case.
 on_sway() {
   stop_compositor
   start_sway "$work/compositor" 1280x720 "$1" || fail "headless sway did not start"
 }
+
+# True once none is left, waiting up to $1 tenths of a second.
+none_left_within() { until_within '[ -z "$(live_on_compositor)" ]' "$1"; }
 
 # The outputs the live engines ride on, sorted, once there are $1 of them (up to $2 tenths).
 engines_on_outputs() {
@@ -57,7 +44,7 @@ a_ride_on_each_output_and_a_new_one_ended_by_one_key() {
   start_shell /s
   local shell=$shell_pid started_at=$SECONDS
   [ "$(engines_on_outputs 2 150)" = "HEADLESS-1 HEADLESS-2" ] || fail "rides on: '$(engines_on_outputs 2 1)'"
-  streams_play_within 1 50 || fail "no music heard during the ride"
+  wait_for_playing_streams 1 50 || fail "no music heard during the ride"
   planet_in_the_middle_of HEADLESS-1 80 || fail "no planet in the middle of HEADLESS-1"
   planet_in_the_middle_of HEADLESS-2 80 || fail "no planet in the middle of HEADLESS-2"
   # A second start while the ride goes ends at once and starts nothing.
@@ -92,7 +79,7 @@ a_wallpaper_rides_around_a_window_and_ends_on_sigterm() {
     sleep 0.5
   done
   [ -n "$shows" ] || fail "the wallpaper did not show around the window"
-  streams_play_within 0 1 || fail "the wallpaper plays music"
+  wait_for_playing_streams 0 1 || fail "the wallpaper plays music"
   kill -TERM "$shell_pid"
   none_left_within 10 || fail "left running 1 s after SIGTERM: $(live_on_compositor)"
 }
@@ -115,10 +102,42 @@ the_idle_daemon_starts_the_ride_and_activity_stops_it() {
 the_ride_ends_with_its_compositor() {
   start_shell /s
   [ "$(engines_on_outputs 1 150)" = HEADLESS-1 ] || fail "no ride to end"
-  streams_play_within 1 50 || fail "no music heard during the ride"
+  wait_for_playing_streams 1 50 || fail "no music heard during the ride"
   stop_compositor
   none_left_within 10 || fail "left running 1 s after the compositor went: $(live_on_compositor)"
-  streams_play_within 0 10 || fail "music still plays 1 s after the compositor went"
+  wait_for_playing_streams 0 10 || fail "music still plays 1 s after the compositor went"
+}
+
+# A Wayland session that also has an X display (XWayland): what means an X window rides on X11.
+a_mixed_session_keeps_x11_rides_on_x11() {
+  on_sway 1
+  local mixed=(env DISPLAY="$x_display" XDG_SESSION_TYPE=wayland)
+  DISPLAY=$x_display make_window host 320x200
+  local host=$window_id shows=""
+  "${mixed[@]}" "$bin/Tavrolin.scr" -window-id "$host" &
+  started+=("$!")
+  local hosted=$!
+  DISPLAY=$x_display wait_for_hosted_engine "$host" 150 >/dev/null || fail "no engine inside the X window"
+  for _ in $(seq 80); do
+    DISPLAY=$x_display import -window "$host" "$work/host.png" 2>/dev/null && planet_at "$work/host.png" 150+90 &&
+      { shows=yes; break; }
+    sleep 0.5
+  done
+  [ -n "$shows" ] || fail "the hosted ride drew no planet in the X window"
+  kill "$hosted"
+  reaped_within "$hosted" 50 || fail "the hosted ride outlived SIGTERM"
+
+  "${mixed[@]}" "$bin/Tavrolin.scr" --x11 /s &
+  started+=("$!")
+  local shell=$!
+  DISPLAY=$x_display wait_for_window Tavrolin_VC 150 >/dev/null || fail "--x11 /s showed no X window"
+  "${mixed[@]}" "$bin/Tavrolin.scr" --x11 --stop || fail "--x11 --stop could not end the X11 ride"
+  reaped_within "$shell" 50 || fail "--x11 --stop returned before the ride ended"
+
+  # weston has no layer shell: a wallpaper there would cover the windows.
+  stop_compositor
+  start_weston "$work/compositor" || fail "headless weston did not start"
+  shell_ends_with 1 30 --background
 }
 
 no_compositor_no_x_display_ends_at_once() {
@@ -133,4 +152,5 @@ a_wallpaper_rides_around_a_window_and_ends_on_sigterm
 the_idle_daemon_starts_the_ride_and_activity_stops_it
 the_ride_ends_with_its_compositor
 no_compositor_no_x_display_ends_at_once
-echo "shell wayland: 5 passed"
+a_mixed_session_keeps_x11_rides_on_x11
+echo "shell wayland: 6 passed"
