@@ -53,8 +53,8 @@ int watch(int argc, char** argv, const IdleRequest& request)
         UseWaylandDisplayLocks();
     static InstanceLock lock("idle");
     if (!lock.take()) {
-        if (!LockFolderAvailable())
-            std::fprintf(stderr, "Tavrolin.scr: no private folder for locks ($XDG_RUNTIME_DIR or /tmp/tavrolin-<uid>)\n");
+        if (!lock.problem().empty())
+            std::fprintf(stderr, "Tavrolin.scr: %s\n", lock.problem().c_str());
         else
             std::fprintf(stderr, "Tavrolin.scr: an idle watcher already runs in this session\n");
         return 1;
