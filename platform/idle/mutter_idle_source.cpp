@@ -1,10 +1,13 @@
 #include "mutter_idle_source.h"
 
+#include "wayland_idle_globals.h"
+
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusReply>
 #include <QDBusServiceWatcher>
 #include <QDBusVariant>
+#include <wayland-client.h>
 
 namespace {
 
@@ -21,10 +24,24 @@ QDBusMessage monitorCall(const QString& method)
 
 }
 
-MutterIdleSource::MutterIdleSource(std::uint32_t timeoutMilliseconds)
+MutterIdleSource::MutterIdleSource(std::uint32_t timeoutMilliseconds, std::unique_ptr<WaylandIdleGlobals> compositor)
     : m_bus(QDBusConnection::sessionBus())
+    , m_compositor(std::move(compositor))
     , m_timeout(timeoutMilliseconds)
 {
+}
+
+MutterIdleSource::~MutterIdleSource() = default;
+
+int MutterIdleSource::descriptor() const
+{
+    return m_compositor ? wl_display_get_fd(m_compositor->display()) : -1;
+}
+
+void MutterIdleSource::dispatch()
+{
+    if (m_compositor && !m_compositor->dispatch())
+        gone();
 }
 
 bool MutterIdleSource::Offered()

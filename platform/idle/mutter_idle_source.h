@@ -5,6 +5,9 @@
 #include <QDBusConnection>
 #include <QObject>
 #include <cstdint>
+#include <memory>
+
+class WaylandIdleGlobals;
 
 // Idle time from GNOME's idle monitor on the session bus (mutter, in GNOME's Wayland and X11
 // sessions): one idle watch for the timeout and, once it fires, one watch for the next input.
@@ -13,9 +16,14 @@ class MutterIdleSource : public QObject, public IdleSource {
     Q_OBJECT
 
 public:
-    explicit MutterIdleSource(std::uint32_t timeoutMilliseconds);
+    // `compositor`: the session's Wayland connection, if it has one, watched only for its end
+    // (the bus does not tell its clients when it goes).
+    MutterIdleSource(std::uint32_t timeoutMilliseconds, std::unique_ptr<WaylandIdleGlobals> compositor);
+    ~MutterIdleSource() override;
 
     void start(Report report) override;
+    int descriptor() const override;
+    void dispatch() override;
     bool inhibited() override;
 
     // True when the session bus has the idle monitor.
@@ -27,6 +35,7 @@ private slots:
 
 private:
     QDBusConnection m_bus;
+    std::unique_ptr<WaylandIdleGlobals> m_compositor;
     std::uint32_t m_timeout;
     Report m_report;
     uint m_idleWatch = 0;

@@ -28,11 +28,11 @@ std::unique_ptr<IdleSource> OpenIdleSource(std::uint32_t timeoutMilliseconds, st
         return std::make_unique<ExtIdleSource>(std::move(globals), timeoutMilliseconds);
     if (choice.kind == IdleSourceKind::KdeIdle)
         return std::make_unique<KdeIdleSource>(std::move(globals), timeoutMilliseconds);
-    globals.reset();
-
     offers.mutterIdleMonitor = MutterIdleSource::Offered();
     if (offers.mutterIdleMonitor)
-        return std::make_unique<MutterIdleSource>(timeoutMilliseconds);
+        return std::make_unique<MutterIdleSource>(timeoutMilliseconds,
+                                                  offers.waylandConnected ? std::move(globals) : nullptr);
+    globals.reset();
 
     const char* xDisplay = std::getenv("DISPLAY");
     Display* display = nullptr;

@@ -20,7 +20,7 @@ trap 'end_desktop; rm -rf "$base"; cleanup' EXIT
 export XDG_RUNTIME_DIR=$runtime DBUS_SESSION_BUS_ADDRESS=unix:path=$runtime/bus
 
 as_nobody() {
-  env -i PATH="$PATH" HOME="$runtime" XDG_RUNTIME_DIR="$runtime" XDG_DATA_HOME="$runtime/share" \
+  ${exec_it:-} env -i PATH="$PATH" HOME="$runtime" XDG_RUNTIME_DIR="$runtime" XDG_DATA_HOME="$runtime/share" \
     DBUS_SESSION_BUS_ADDRESS="$DBUS_SESSION_BUS_ADDRESS" DBUS_SYSTEM_BUS_ADDRESS="unix:path=$runtime/system_bus" \
     WAYLAND_DISPLAY="${WAYLAND_DISPLAY:-}" \
     setpriv --reuid=nobody --regid=nogroup --clear-groups "$@"
@@ -30,7 +30,8 @@ as_nobody() {
 start_as_nobody() {
   local name=$1
   shift
-  as_nobody "$@" >"$work/$name.log" 2>&1 &
+  # The process itself, not a subshell around it, so that ending it ends the program.
+  exec_it=exec as_nobody "$@" >"$work/$name.log" 2>&1 &
   desktop+=("$!")
 }
 
@@ -55,8 +56,13 @@ CONFIG
 
 end_desktop() {
   local pid
-  for pid in "${desktop[@]}"; do kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true; done
+  for pid in "${desktop[@]}"; do kill "$pid" 2>/dev/null; reaped_within "$pid" 50 || kill -KILL "$pid"; done
   desktop=()
+  # What the desktop started in turn (gnome-shell's input method daemons).
+  for pid in $(pgrep -U nobody); do
+    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "XDG_RUNTIME_DIR=$runtime" && kill "$pid" 2>/dev/null
+  done
+  true
 }
 
 on_kwin_idle_rides_and_fake_input_ends_it() {
