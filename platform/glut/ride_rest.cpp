@@ -2,7 +2,7 @@
 
 #include "engine/engine_clock.h"
 #include "engine/ride_loop.h"
-#include "platform/glut/ride_sight.h"
+#include "platform/xlib/ride_sight.h"
 #include "platform/x11/monitor_power.h"
 
 #include <GL/freeglut.h>

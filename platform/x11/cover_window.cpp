@@ -1,5 +1,6 @@
 #include "cover_window.h"
 
+#include "window_stacking.h"
 #include "x_connection.h"
 
 #include <GL/glx.h>
@@ -45,40 +46,6 @@ Window parentOf(Display* display, Window window)
     if (children)
         XFree(children);
     return parent;
-}
-
-bool overlaps(const XWindowAttributes& a, const XWindowAttributes& b)
-{
-    return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
-}
-
-// Whether a mapped window lies above the cover on its part of the screen.
-bool covered(Display* display)
-{
-    XWindowAttributes cover;
-    if (!XGetWindowAttributes(display, coverWindow, &cover))
-        return false;
-    Window root = 0;
-    Window parent = 0;
-    Window* children = nullptr;
-    unsigned int count = 0;
-    if (!XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count))
-        return false;
-    bool above = false;
-    bool result = false;
-    for (unsigned int i = 0; i < count && !result; ++i) {
-        if (children[i] == coverWindow) {
-            above = true;
-            continue;
-        }
-        XWindowAttributes other;
-        if (above && XGetWindowAttributes(display, children[i], &other) && other.map_state == IsViewable &&
-            overlaps(cover, other))
-            result = true;
-    }
-    if (children)
-        XFree(children);
-    return result;
 }
 
 }
@@ -146,7 +113,7 @@ void KeepCoverOnTop()
     if (!stackingChanged)
         return;
     ErrorTrap trap(watchDisplay);
-    if (covered(watchDisplay)) {
+    if (CoveredByAnotherWindow(watchDisplay, coverWindow)) {
         XRaiseWindow(watchDisplay, coverWindow);
         XFlush(watchDisplay);
     }
