@@ -12,7 +12,7 @@
 #include "tests/support/gl_test_window.h"
 #include "tests/support/temporary_folder.h"
 
-#include <GL/freeglut.h>
+#include <GL/gl.h>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
