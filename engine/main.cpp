@@ -68,7 +68,8 @@ int runX11Ride()
     }
     options.unpaced = engineOptions.unpaced;
     // Tests compare the frames of both trails paths on one driver.
-    options.forceFrameCopy = std::getenv("TAVROLIN_FORCE_FRAME_COPY") != nullptr;
+    const char* forceCopy = std::getenv("TAVROLIN_FORCE_FRAME_COPY");
+    options.forceFrameCopy = forceCopy && *forceCopy;
     const RideHooks hooks{startRide, rideResize, rideBackBufferKept, rideFrame, rideKey,
                           over,      releaseResources, EngineMilliseconds, stop};
     const int status = RunXlibRide(hooks, options);
