@@ -50,7 +50,8 @@ void logSwap()
     char line[96];
     const int length = std::snprintf(line, sizeof line, "%ld %ld\n%ld\n%20s", swapCount,
                                      now.tv_sec * 1000L + now.tv_nsec / 1000000L, copyCount, "");
-    pwrite(file, line, static_cast<size_t>(length), 0);
+    if (pwrite(file, line, static_cast<size_t>(length), 0) < 0)
+        return;
 }
 
 void saveFrame()

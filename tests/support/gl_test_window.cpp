@@ -3,8 +3,9 @@
 #include "engine/engine_state.h"
 #include "engine/scene/overlay.h"
 
-#include <GL/glx.h>
 #include <gtest/gtest.h>
+// After GoogleTest: Xlib's macros (None, Bool) would clash with its names.
+#include <GL/glx.h>
 
 void makeGlTestWindow(int width, int height)
 {
