@@ -1,6 +1,7 @@
 #include "platform/xlib/xlib_ride.h"
 
 #include "contract/engine_contract.h"
+#include "platform/x11/exited_window_manager.h"
 #include "platform/x11/monitor.h"
 #include "platform/x11/monitor_power.h"
 #include "platform/gl/swap_interval.h"
@@ -72,6 +73,8 @@ int Ride::run()
 {
     if (!m_connection.open())
         return failed("cannot open the X display");
+    // Tidies up after a window manager that has exited, as the ride always has.
+    ForgetExitedWindowManager();
     if (const char* reason = open())
         return failed(reason);
     const bool started = m_hooks.start();
