@@ -2,7 +2,6 @@
 // every frame must pay, measured in turns in one run on the current display: the trails' dimming
 // of the previous frame laid back from a copy (as on drivers that keep no back buffer), and the
 // same dimming in place; each with a depth clear and the swap. Says which path the engine took.
-#include "engine/engine_clock.h"
 #include "engine/engine_state.h"
 #include "engine/frame_loop.h"
 #include "engine/ride_loop.h"
@@ -42,15 +41,16 @@ void writePicture(const std::filesystem::path& file, int size, bool black)
 }
 
 KeptFrame floorKept;
+RideHooks engine;
 
 void engineFrame(std::int64_t now)
 {
-    rideFrame(now);
+    engine.frame(now);
 }
 
 void copyFloorFrame(std::int64_t)
 {
-    setOverlayProjection();
+    setOverlayProjection(windowWidth, windowHeight);
     floorKept.setBackBufferKept(false);
     floorKept.fadeBack(0.33f, windowWidth, windowHeight);
     glClear(GL_DEPTH_BUFFER_BIT);
@@ -59,8 +59,8 @@ void copyFloorFrame(std::int64_t)
 
 void inPlaceFloorFrame(std::int64_t)
 {
-    setOverlayProjection();
-    drawFadeQuad(0.33f);
+    setOverlayProjection(windowWidth, windowHeight);
+    drawFadeQuad(0.33f, windowWidth, windowHeight);
     glClear(GL_DEPTH_BUFFER_BIT);
 }
 
@@ -145,9 +145,14 @@ bool neverOver(std::int64_t)
     return false;
 }
 
+bool neverStopped()
+{
+    return false;
+}
+
 void release()
 {
-    releaseResources();
+    engine.release();
     floorKept.release();
 }
 
@@ -188,8 +193,9 @@ int main()
         return 1;
     XlibRideOptions options;
     options.unpaced = true;
-    const RideHooks hooks{startRide, rideResize, rideBackBufferKept, benchFrame, noKey,
-                          neverOver, release,    EngineMilliseconds, stopPipe[0]};
+    engine = RideLoopHooks(RideChoice{}, neverStopped, stopPipe[0]);
+    const RideHooks hooks{engine.start, engine.resize, engine.backBufferKept, benchFrame, noKey,
+                          neverOver,    release,       engine.now,            stopPipe[0]};
     const int status = RunXlibRide(hooks, options);
     if (status == 0 && batch == rounds * 3)
         report();

@@ -7,12 +7,17 @@
 #include "engine/scene/overlay.h"
 #include "platform/wayland/wayland_window_system.h"
 
+#include "engine/engine_clock.h"
+
 #include <GL/gl.h>
 #include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
 volatile std::sig_atomic_t stopSignal = 0;
+int wake[2] = {-1, -1};
 bool escape = false;
 KeptFrame floorKept;
 
@@ -28,9 +33,9 @@ void resize(int width, int height)
     glViewport(0, 0, width, height);
 }
 
-bool frame()
+bool frame(std::int64_t)
 {
-    setOverlayProjection();
+    setOverlayProjection(windowWidth, windowHeight);
     floorKept.fadeBack(0.33f, windowWidth, windowHeight);
     glClear(GL_DEPTH_BUFFER_BIT);
     floorKept.keep();
@@ -42,9 +47,9 @@ void key(unsigned char pressed)
     escape = escape || pressed == 27;
 }
 
-bool stopRequested()
+bool over(std::int64_t)
 {
-    return stopSignal != 0;
+    return stopSignal != 0 || escape;
 }
 
 void backBufferKept(bool kept)
@@ -60,16 +65,19 @@ void release()
 void recordStop(int)
 {
     stopSignal = 1;
+    [[maybe_unused]] const ssize_t written = write(wake[1], "", 1);
 }
 
 }
 
 int main()
 {
+    if (pipe2(wake, O_CLOEXEC | O_NONBLOCK) != 0)
+        return 1;
     struct sigaction action {};
     action.sa_handler = recordStop;
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGINT, &action, nullptr);
-    const RideHooks hooks{start, resize, frame, key, stopRequested, backBufferKept, release};
-    return RunWaylandWindowSystem(WaylandRideOptions{}, hooks);
+    const RideHooks hooks{start, resize, backBufferKept, frame, key, over, release, EngineMilliseconds, wake[0]};
+    return RunWaylandRide(WaylandRideOptions{}, hooks);
 }

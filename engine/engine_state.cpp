@@ -13,6 +13,7 @@ double exitRequestTime = 0;
 double lightPhase = 0;
 float sceneBrightness = 1.0f;
 int paused = 0;
+RideChoice rideChoice;
 
 unsigned int trackTexture = 0;
 unsigned int particleTexture = 0;

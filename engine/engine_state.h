@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/camera.h"
+#include "engine/ride_choice.h"
 #include "engine/ride_params.h"
 #include "engine/scene/kept_frame.h"
 #include "engine/scene/particle_field.h"
@@ -30,6 +31,7 @@ extern double exitRequestTime;   // 0: no exit asked for
 extern double lightPhase;        // seconds-driven phase of the circling light
 extern float sceneBrightness;    // 1.0 for the whole ride
 extern int paused;               // set: the car does not advance
+extern RideChoice rideChoice;    // this ride's levels and whether it is hosted
 
 extern unsigned int trackTexture;
 extern unsigned int particleTexture;

@@ -95,7 +95,7 @@ bool rideEnds(double time, double requestTime)
 void drawFadeIn(double time)
 {
     if (time < fadeInSeconds)
-        drawFadeQuad(static_cast<float>(1 - 0.5 * time));
+        drawFadeQuad(static_cast<float>(1 - 0.5 * time), windowWidth, windowHeight);
 }
 
 TitlePosition titlePosition(double time, int width, int height)
@@ -112,7 +112,7 @@ bool frame()
     tickClock();
 
     if (!rideParams.clearEveryFrame && rideParams.trailFactor < 1.0f) {
-        setOverlayProjection();
+        setOverlayProjection(windowWidth, windowHeight);
         keptFrame.fadeBack(rideParams.trailFactor * frameDelta * 40, windowWidth, windowHeight);
     }
     glClear(GL_DEPTH_BUFFER_BIT);
@@ -123,7 +123,7 @@ bool frame()
     updateRideAndView();
     updateWorld();
 
-    setOverlayProjection();
+    setOverlayProjection(windowWidth, windowHeight);
     drawTexts();
 
     drawFadeIn(rideTime);

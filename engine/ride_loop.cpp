@@ -1,53 +1,63 @@
 #include "engine/ride_loop.h"
 
-#include "engine/engine_options.h"
+#include "engine/engine_clock.h"
 #include "engine/engine_state.h"
 #include "engine/frame_loop.h"
-#include "engine/stop_request.h"
 
 #include <GL/gl.h>
 
-bool startRide()
+namespace {
+
+bool (*stopWasAsked)() = nullptr;
+
+bool start()
 {
     return initEngine();
 }
 
-void rideResize(int width, int height)
+void resize(int width, int height)
 {
     windowWidth = width;
     windowHeight = height;
+    textOverlay.viewportWidth = width;
+    textOverlay.viewportHeight = height;
     glViewport(0, 0, width, height);
 }
 
-void rideBackBufferKept(bool kept)
+void backBufferKept(bool kept)
 {
     keptFrame.setBackBufferKept(kept);
 }
 
-bool rideFrame(std::int64_t now)
+bool drawFrame(std::int64_t now)
 {
     nowMs = now;
     return frame();
 }
 
-void rideKey(unsigned char key)
+// Esc, "Q" or "q" ask for the end, which comes once the fade-in is over.
+void key(unsigned char pressed)
 {
-    if (engineOptions.hostWindow != 0)
+    if (rideChoice.hosted)
         return;
-    if (key != 27 && key != 'Q' && key != 'q')
+    if (pressed != 27 && pressed != 'Q' && pressed != 'q')
         return;
     // A press before the first frame finds rideTime still 0, which would read as "no request".
     if (exitRequestTime == 0)
         exitRequestTime = rideTime > 0 ? rideTime : 1e-6;
 }
 
-bool rideOver(std::int64_t now)
+bool over(std::int64_t now)
 {
-    return rideEnds(now * 0.001, exitRequestTime);
+    return stopWasAsked() || rideEnds(now * 0.001, exitRequestTime);
 }
 
-void endRide()
+}
+
+RideHooks RideLoopHooks(const RideChoice& choice, bool (*stopAsked)(), int stopDescriptor)
 {
-    releaseResources();
-    endProcess();
+    rideChoice = choice;
+    stopWasAsked = stopAsked;
+    return {start, resize, backBufferKept, drawFrame, key, over, releaseResources, EngineMilliseconds,
+            stopDescriptor};
 }

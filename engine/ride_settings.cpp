@@ -1,6 +1,6 @@
 #include "engine/ride_settings.h"
 
-#include "engine/engine_options.h"
+#include "contract/engine_contract.h"
 #include "engine/engine_state.h"
 #include "engine/random.h"
 #include "engine/scene/pattern_texture.h"
@@ -33,10 +33,12 @@ void loadRideSettings()
     exitRequestTime = 0;
 
     const std::string settings = workFilePath(SettingsFileName);
-    const int scaleLevel = engineOptions.scaleLevel != 0 ? engineOptions.scaleLevel
-                                                         : GetPrivateProfileIntA(SettingsSection, "Scale", 5, settings);
-    const int speedLevel = engineOptions.speedLevel != 0 ? engineOptions.speedLevel
-                                                         : GetPrivateProfileIntA(SettingsSection, "Fast", 5, settings);
+    const int scaleLevel = rideChoice.scaleLevel != 0
+        ? rideChoice.scaleLevel
+        : GetPrivateProfileIntA(SettingsSectionName, ScaleKey, 5, settings);
+    const int speedLevel = rideChoice.speedLevel != 0
+        ? rideChoice.speedLevel
+        : GetPrivateProfileIntA(SettingsSectionName, FastKey, 5, settings);
     rideParams.scaleFactor = scaleFactorForLevel(scaleLevel);
     rideParams.speedFactor = speedFactorForLevel(speedLevel);
 

@@ -10,7 +10,7 @@ class Track;
 std::string workFilePath(const char* name);
 
 // Reseeds the random source, resets the ride parameters, the ride state and the camera, reads
-// "Scale" and "Fast" from the settings file (missing: level 5) unless the engine options give
+// "Scale" and "Fast" from the settings file (missing: level 5) unless this ride's choice gives
 // their levels, generates the first track and posts its message. Needs a current GL context (it
 // sets the clear colour).
 void loadRideSettings();

@@ -35,7 +35,7 @@ void KeptFrame::fadeBack(float alpha, int width, int height)
     m_pending = m_copying;
     if (!m_copying) {
         m_holdsFrame = false;
-        drawFadeQuad(alpha);
+        drawFadeQuad(alpha, width, height);
         return;
     }
     if (!m_holdsFrame || width != m_width || height != m_height) {

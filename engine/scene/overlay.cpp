@@ -1,7 +1,5 @@
 #include "engine/scene/overlay.h"
 
-#include "engine/engine_state.h"
-
 #include <GL/gl.h>
 
 namespace {
@@ -14,10 +12,8 @@ int atLeastOne(int value)
 
 }
 
-void setOverlayProjection()
+void setOverlayProjection(int width, int height)
 {
-    const int width = windowWidth;
-    const int height = windowHeight;
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     glViewport(0, 0, width, height);
     glMatrixMode(GL_PROJECTION);
@@ -27,10 +23,10 @@ void setOverlayProjection()
     glLoadIdentity();
 }
 
-void drawFadeQuad(float alpha)
+void drawFadeQuad(float alpha, int pixelWidth, int pixelHeight)
 {
-    const float width = static_cast<float>(windowWidth);
-    const float height = static_cast<float>(windowHeight);
+    const float width = static_cast<float>(pixelWidth);
+    const float height = static_cast<float>(pixelHeight);
     glEnable(GL_BLEND);
     glDepthMask(GL_FALSE);
     glColor4f(0, 0, 0, alpha);

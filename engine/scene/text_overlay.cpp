@@ -1,6 +1,5 @@
 #include "engine/scene/text_overlay.h"
 
-#include "engine/engine_state.h"
 #include "engine/scene/resting_state.h"
 
 #include <GL/gl.h>
@@ -44,7 +43,7 @@ std::int16_t nextPenX(std::int16_t penX, float size)
 
 void TextOverlay::drawText(const char* text, std::int16_t x, std::int16_t y, float size)
 {
-    const auto baseY = static_cast<std::int16_t>(windowHeight - y);
+    const auto baseY = static_cast<std::int16_t>(viewportHeight - y);
     const float bottom = baseY;
     const float top = bottom + size;
 
@@ -123,7 +122,7 @@ void TextOverlay::drawFrameRate(int frames)
     remember = 0;
     char line[messageCapacity];
     std::snprintf(line, sizeof line, "%3d Frame/Sec", frames);
-    drawText(line, static_cast<std::int16_t>(windowWidth - 120), static_cast<std::int16_t>(lineY), 20);
+    drawText(line, static_cast<std::int16_t>(viewportWidth - 120), static_cast<std::int16_t>(lineY), 20);
     remember = 1;
 }
 
@@ -140,7 +139,7 @@ void TextOverlay::drawGlError(double rideTime)
     std::snprintf(shortDescription, sizeof shortDescription, "%s", description ? description : "");
     char line[messageCapacity];
     std::snprintf(line, sizeof line, "OpenGL Error: %s", shortDescription);
-    drawText(line, static_cast<std::int16_t>(static_cast<int>(windowWidth * 0.4)),
+    drawText(line, static_cast<std::int16_t>(static_cast<int>(viewportWidth * 0.4)),
              static_cast<std::int16_t>(lineY), 20);
     remember = 1;
     messageExpiry = rideTime + 3.0;

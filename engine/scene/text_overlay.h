@@ -13,6 +13,8 @@ public:
     TextOverlay();
     virtual ~TextOverlay() = default;
 
+    int viewportWidth = 0;    // pixels of the drawable the text goes on
+    int viewportHeight = 0;
     int lineY = 0;            // pixels from the top: frame-rate and error lines
     int messageX = 0;         // remembered message position, pixels
     int messageY = 0;

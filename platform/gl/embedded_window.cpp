@@ -9,13 +9,17 @@ namespace {
 
 bool trappedError = false;
 int (*defaultHandler)(Display*, XErrorEvent*) = nullptr;
+// A window or drawable error came while the adopted window was drawn into.
+bool drawingFailed = false;
 
 // Once adopted, the window goes with its host, and the next drawing into it fails: that is the
-// end of the ride, not a fault.
+// end of the ride, which follow() reports, not a fault.
 int endWithHost(Display* display, XErrorEvent* error)
 {
-    if (error->error_code == BadWindow || error->error_code == BadDrawable)
-        std::_Exit(0);
+    if (error->error_code == BadWindow || error->error_code == BadDrawable) {
+        drawingFailed = true;
+        return 0;
+    }
     return defaultHandler ? defaultHandler(display, error) : 0;
 }
 
@@ -41,21 +45,13 @@ bool succeeds(Display* display, Requests requests)
 
 }
 
-DrawingSize BoundedDrawingSize(DrawingSize host, DrawingSize screen, DrawingSize largestViewport)
-{
-    const auto side = [](int wanted, int screenSide, int viewportSide) {
-        if (screenSide > 0)
-            wanted = std::min(wanted, screenSide);
-        if (viewportSide > 0)
-            wanted = std::min(wanted, viewportSide);
-        return std::max(wanted, 1);
-    };
-    return {side(host.width, screen.width, largestViewport.width),
-            side(host.height, screen.height, largestViewport.height)};
-}
-
 EmbeddedWindow::~EmbeddedWindow()
 {
+    // Whatever closes the display later must not meet this window's handler.
+    if (m_handlerSet) {
+        XSetErrorHandler(defaultHandler);
+        defaultHandler = nullptr;
+    }
     if (m_display)
         XCloseDisplay(m_display);
 }
@@ -111,16 +107,19 @@ bool EmbeddedWindow::adoptCurrentWindow()
         XResizeWindow(m_display, m_window, static_cast<unsigned>(m_width), static_cast<unsigned>(m_height));
         XMapWindow(m_display, m_window);
     });
-    if (adopted) {
-        defaultHandler = XSetErrorHandler(endWithHost);
-        if (defaultHandler == endWithHost)
-            defaultHandler = nullptr;
+    if (adopted && !m_handlerSet) {
+        auto* const previous = XSetErrorHandler(endWithHost);
+        if (previous != endWithHost)
+            defaultHandler = previous;
+        m_handlerSet = true;
+        drawingFailed = false;
     }
     return adopted;
 }
 
 bool EmbeddedWindow::follow()
 {
+    m_hostGone = m_hostGone || (m_handlerSet && drawingFailed);
     if (!m_display || m_hostGone)
         return !m_hostGone;
     bool resized = false;

@@ -1,13 +1,6 @@
 #pragma once
 
-// The size the engine draws at inside a host window of any size: each side the host's, but no
-// larger than the screen (nobody sees more) nor the driver's largest viewport, and at least 1.
-// A limit of 0 or less is unknown and bounds nothing. Pixels.
-struct DrawingSize {
-    int width;
-    int height;
-};
-DrawingSize BoundedDrawingSize(DrawingSize host, DrawingSize screen, DrawingSize largestViewport);
+#include "platform/gl/drawing_size.h"
 
 // The engine's GL window living inside a window that another program owns (a screensaver
 // manager's), kept at that window's size within BoundedDrawingSize, in the host's top-left corner.
@@ -36,7 +29,8 @@ public:
 
     // Reads the host's notices without waiting and gives the adopted window the drawing size for
     // the host's new size (its toolkit then sees an ordinary resize); puts the window back in
-    // place, mapped, if anybody moved it. False once the host has been destroyed.
+    // place, mapped, if anybody moved it. False once the host has been destroyed (or drawing
+    // into the adopted window failed for want of it).
     bool follow();
 
 private:
@@ -52,4 +46,5 @@ private:
     int m_height = 0;
     bool m_hostGone = false;
     bool m_hostMapped = true;
+    bool m_handlerSet = false;
 };

@@ -1,5 +1,6 @@
 #include "platform/wayland/ride_surface.h"
 
+#include "platform/wayland/surface_pixels.h"
 #include "platform/wayland/wayland_globals.h"
 
 #include <algorithm>
@@ -17,11 +18,17 @@ struct RideSurfaceEvents {
     static void enter(void* data, wl_surface*, wl_output* output)
     {
         auto* self = static_cast<RideSurface*>(data);
-        if (WaylandOutput* entered = WaylandOutput::from(output))
-            self->m_enteredOutput = entered;
+        WaylandOutput* entered = WaylandOutput::from(output);
+        auto& outputs = self->m_enteredOutputs;
+        if (entered && std::find(outputs.begin(), outputs.end(), entered) == outputs.end())
+            outputs.push_back(entered);
     }
 
-    static void leave(void*, wl_surface*, wl_output*) {}
+    static void leave(void* data, wl_surface*, wl_output* output)
+    {
+        auto& outputs = static_cast<RideSurface*>(data)->m_enteredOutputs;
+        outputs.erase(std::remove(outputs.begin(), outputs.end(), WaylandOutput::from(output)), outputs.end());
+    }
 
     static void frameDone(void* data, wl_callback* callback, std::uint32_t)
     {
@@ -68,34 +75,48 @@ bool RideSurface::create(const WaylandGlobals& globals, WaylandOutput* output, b
     return true;
 }
 
+const WaylandOutput* RideSurface::sizingOutput() const
+{
+    if (m_output)
+        return m_output;
+    const WaylandOutput* largest = nullptr;
+    for (const WaylandOutput* output : m_enteredOutputs) {
+        if (!largest || output->scale() > largest->scale())
+            largest = output;
+    }
+    return largest;
+}
+
 int RideSurface::bufferScale() const
 {
-    const WaylandOutput* output = m_output ? m_output : m_enteredOutput;
-    return output ? std::max(1, output->scale()) : 1;
+    const WaylandOutput* output = sizingOutput();
+    return BoundedBufferScale(output ? output->scale() : 1);
+}
+
+void RideSurface::setLargestViewport(int width, int height)
+{
+    m_largestViewport = {width, height};
 }
 
 int RideSurface::fallbackWidth() const
 {
-    const WaylandOutput* output = m_output ? m_output : m_enteredOutput;
+    const WaylandOutput* output = sizingOutput();
     return output && output->modeWidth() > 0 ? output->modeWidth() / bufferScale() : defaultWidth;
 }
 
 int RideSurface::fallbackHeight() const
 {
-    const WaylandOutput* output = m_output ? m_output : m_enteredOutput;
+    const WaylandOutput* output = sizingOutput();
     return output && output->modeHeight() > 0 ? output->modeHeight() / bufferScale() : defaultHeight;
 }
 
-int RideSurface::pixelWidth() const
+DrawingSize RideSurface::pixels() const
 {
+    const WaylandOutput* output = sizingOutput();
     const int width = m_configure.width > 0 ? m_configure.width : fallbackWidth();
-    return std::max(1, width * bufferScale());
-}
-
-int RideSurface::pixelHeight() const
-{
     const int height = m_configure.height > 0 ? m_configure.height : fallbackHeight();
-    return std::max(1, height * bufferScale());
+    const DrawingSize mode = output ? DrawingSize{output->modeWidth(), output->modeHeight()} : DrawingSize{0, 0};
+    return SurfacePixels(width, height, bufferScale(), mode, m_largestViewport);
 }
 
 void RideSurface::prepareCommit()

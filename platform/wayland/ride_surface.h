@@ -1,10 +1,12 @@
 #pragma once
 
+#include "platform/gl/drawing_size.h"
 #include "platform/wayland/layer_role.h"
 #include "platform/wayland/surface_configure.h"
 #include "platform/wayland/toplevel_role.h"
 
 #include <memory>
+#include <vector>
 
 class WaylandGlobals;
 class WaylandOutput;
@@ -28,11 +30,13 @@ public:
     const SurfaceConfigure& configure() const { return m_configure; }
 
     // The surface's size in buffer pixels: the configured size (or the output's mode where the
-    // compositor leaves it to the client) times the buffer scale. At least 1×1.
-    int pixelWidth() const;
-    int pixelHeight() const;
-    // The output's scale (or the largest of the outputs the surface is on); 1 at least.
+    // compositor leaves it to the client) times the buffer scale, bounded by SurfacePixels.
+    DrawingSize pixels() const;
+    // The output's scale (or the largest of the outputs the surface is on and has not left),
+    // within BoundedBufferScale.
     int bufferScale() const;
+    // The context's largest viewport, once one is current: a further bound on the pixels.
+    void setLargestViewport(int width, int height);
 
     // Before the commit that draws: acknowledges a pending configure and sets the buffer scale.
     void prepareCommit();
@@ -46,13 +50,16 @@ private:
     wl_surface* m_surface = nullptr;
     wl_callback* m_frameCallback = nullptr;
     WaylandOutput* m_output = nullptr;
-    WaylandOutput* m_enteredOutput = nullptr;
+    std::vector<WaylandOutput*> m_enteredOutputs;
+    DrawingSize m_largestViewport{0, 0};
     std::unique_ptr<LayerRole> m_layerRole;
     std::unique_ptr<ToplevelRole> m_toplevelRole;
     SurfaceConfigure m_configure;
     int m_committedScale = 1;
     bool m_frameDue = true;
 
+    // The output that sizes the surface: the one asked for, else the largest entered; may be null.
+    const WaylandOutput* sizingOutput() const;
     int fallbackWidth() const;
     int fallbackHeight() const;
 

@@ -1,5 +1,6 @@
 #include "platform/wayland/wayland_window_system.h"
 
+#include "contract/engine_contract.h"
 #include "platform/wayland/egl_window.h"
 #include "platform/wayland/output_choice.h"
 #include "platform/wayland/ride_surface.h"
@@ -8,6 +9,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <GL/gl.h>
 #include <cstdlib>
 #include <memory>
 #include <poll.h>
@@ -15,20 +17,16 @@
 
 namespace {
 
-// Longest sleep between looks at the stop request while the compositor wants no frame. A stop
-// signal cuts the sleep short when it lands on this thread; this bounds one that lands on a
-// driver thread or just before poll().
-constexpr int restMilliseconds = 100;
-
 int compositorGone()
 {
     std::fprintf(stderr, "Tavrolin.dll: the Wayland compositor has gone\n");
-    return WaylandRideFailed;
+    return RideFailed;
 }
 
-// Reads and dispatches whatever the compositor sent, waiting up to `timeout` ms for it. False
-// when the connection failed.
-bool pumpEvents(wl_display* display, int timeout)
+// Reads and dispatches whatever the compositor sent, waiting for it (or for the stop descriptor
+// to turn readable) up to `timeout` ms, -1 for as long as it takes. False when the connection
+// failed.
+bool pumpEvents(wl_display* display, int stopDescriptor, int timeout)
 {
     while (wl_display_prepare_read(display) != 0) {
         if (wl_display_dispatch_pending(display) < 0)
@@ -38,14 +36,15 @@ bool pumpEvents(wl_display* display, int timeout)
         wl_display_cancel_read(display);
         return false;
     }
-    pollfd watch{wl_display_get_fd(display), POLLIN, 0};
-    const int ready = poll(&watch, 1, timeout);
+    pollfd watched[2] = {{wl_display_get_fd(display), POLLIN, 0}, {stopDescriptor, POLLIN, 0}};
+    const pollfd& watch = watched[0];
+    const int ready = poll(watched, stopDescriptor >= 0 ? 2 : 1, timeout);
     if (ready > 0 && (watch.revents & POLLIN) != 0) {
         if (wl_display_read_events(display) < 0)
             return false;
     } else {
         wl_display_cancel_read(display);
-        if (ready > 0 && (watch.revents & (POLLERR | POLLHUP | POLLNVAL)) != 0)
+        if ((watch.revents & (POLLERR | POLLHUP | POLLNVAL)) != 0)
             return false;
     }
     return wl_display_dispatch_pending(display) >= 0 && wl_display_get_error(display) == 0;
@@ -87,7 +86,7 @@ int Ride::run()
     if (!m_globals.connect()) {
         const char* name = std::getenv("WAYLAND_DISPLAY");
         std::fprintf(stderr, "Tavrolin.dll: no Wayland compositor at \"%s\"\n", name && *name ? name : "wayland-0");
-        return WaylandRideFailed;
+        return RideFailed;
     }
     std::vector<std::string> names;
     for (const auto& output : m_globals.outputs())
@@ -95,7 +94,13 @@ int Ride::run()
     const int chosen = ChooseOutput(names, m_options.outputName);
     if (chosen == -2) {
         std::fprintf(stderr, "Tavrolin.dll: no output named \"%s\"\n", m_options.outputName.c_str());
-        return WaylandRideOutputGone;
+        return RideOutputGone;
+    }
+    // A full-screen window in place of a wallpaper would cover the desktop with no key to end it.
+    if (m_options.background && m_globals.layerShell() == nullptr) {
+        std::fprintf(stderr, "Tavrolin.dll: --background needs a compositor with the layer shell; this one "
+                             "has none\n");
+        return RideFailed;
     }
     m_output = chosen >= 0 ? m_globals.outputs()[static_cast<std::size_t>(chosen)].get() : nullptr;
 
@@ -104,26 +109,33 @@ int Ride::run()
     EglWindow egl;
     if (!egl.open(m_globals.display())) {
         std::fprintf(stderr, "Tavrolin.dll: %s\n", egl.error());
-        return WaylandRideFailed;
+        return RideFailed;
     }
     if (!surface.create(m_globals, m_output, m_options.background, m_options.fullscreenWindow)) {
         std::fprintf(stderr, "Tavrolin.dll: the Wayland compositor offers no surface role for the ride\n");
-        return WaylandRideFailed;
+        return RideFailed;
     }
     while (!surface.configure().configured) {
         if (outputGone(surface))
-            return WaylandRideOutputGone;
-        if (m_hooks.stopRequested())
-            return 0;
-        if (!pumpEvents(m_globals.display(), restMilliseconds))
+            return RideOutputGone;
+        if (m_hooks.over(m_hooks.now()))
+            return RideEnded;
+        if (!pumpEvents(m_globals.display(), m_hooks.stopDescriptor, -1))
             return compositorGone();
     }
-    m_width = surface.pixelWidth();
-    m_height = surface.pixelHeight();
-    if (!egl.attach(surface.surface(), m_width, m_height)) {
+    DrawingSize pixels = surface.pixels();
+    if (!egl.attach(surface.surface(), pixels.width, pixels.height)) {
         std::fprintf(stderr, "Tavrolin.dll: %s\n", egl.error());
-        return WaylandRideFailed;
+        return RideFailed;
     }
+    // Nothing is drawn yet: the buffers take the context's bound from the first frame on.
+    GLint largestViewport[2] = {0, 0};
+    glGetIntegerv(GL_MAX_VIEWPORT_DIMS, largestViewport);
+    surface.setLargestViewport(largestViewport[0], largestViewport[1]);
+    pixels = surface.pixels();
+    egl.resize(pixels.width, pixels.height);
+    m_width = pixels.width;
+    m_height = pixels.height;
     return ride(surface, egl);
 }
 
@@ -139,28 +151,31 @@ int Ride::ride(RideSurface& surface, EglWindow& egl)
     m_hooks.resize(m_width, m_height);
     m_bufferAge = egl.backBufferAge();
     m_hooks.backBufferKept(m_bufferAge == 1);
-    int status = 0;
-    if (m_hooks.start()) {
-        for (;;) {
-            if (m_hooks.stopRequested())
+    if (!m_hooks.start()) {
+        std::fprintf(stderr, "Tavrolin.dll: the ride could not start\n");
+        return RideFailed;
+    }
+    int status = RideEnded;
+    for (;;) {
+        // A stop, or the end key while no frame is wanted (the ride unseen), ends it undrawn.
+        if (m_hooks.over(m_hooks.now()))
+            break;
+        if (outputGone(surface)) {
+            status = RideOutputGone;
+            break;
+        }
+        if (surface.frameDue()) {
+            if (!drawFrame(surface, egl))
                 break;
-            if (outputGone(surface)) {
-                status = WaylandRideOutputGone;
-                break;
-            }
-            if (surface.frameDue()) {
-                if (!drawFrame(surface, egl))
-                    break;
-                if (!egl.swap()) {
-                    status = compositorGone();
-                    break;
-                }
-            }
-            // Frames wait for the compositor's callback; until it comes, sleep on the connection.
-            if (!pumpEvents(m_globals.display(), surface.frameDue() ? 0 : restMilliseconds)) {
+            if (!egl.swap()) {
                 status = compositorGone();
                 break;
             }
+        }
+        // Frames wait for the compositor's callback; until it comes, sleep on the connection.
+        if (!pumpEvents(m_globals.display(), m_hooks.stopDescriptor, surface.frameDue() ? 0 : -1)) {
+            status = compositorGone();
+            break;
         }
     }
     m_hooks.release();
@@ -170,8 +185,9 @@ int Ride::ride(RideSurface& surface, EglWindow& egl)
 bool Ride::drawFrame(RideSurface& surface, EglWindow& egl)
 {
     surface.prepareCommit();
-    const int width = surface.pixelWidth();
-    const int height = surface.pixelHeight();
+    const DrawingSize pixels = surface.pixels();
+    const int width = pixels.width;
+    const int height = pixels.height;
     if (width != m_width || height != m_height) {
         m_width = width;
         m_height = height;
@@ -184,12 +200,12 @@ bool Ride::drawFrame(RideSurface& surface, EglWindow& egl)
     if ((age == 1) != (m_bufferAge == 1))
         m_hooks.backBufferKept(age == 1);
     m_bufferAge = age;
-    return m_hooks.frame();
+    return m_hooks.frame(m_hooks.now());
 }
 
 }
 
-int RunWaylandWindowSystem(const WaylandRideOptions& options, const RideHooks& hooks)
+int RunWaylandRide(const WaylandRideOptions& options, const RideHooks& hooks)
 {
     return Ride(options, hooks).run();
 }

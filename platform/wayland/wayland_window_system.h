@@ -1,13 +1,11 @@
 #pragma once
 
-#include "platform/wayland/ride_hooks.h"
+#include "engine/ride_hooks.h"
 #include "platform/wayland/wayland_ride_options.h"
 
-// Exit statuses of a Wayland ride besides 0 (ended by its key or a stop request).
-constexpr int WaylandRideFailed = 1;      // no compositor, or it went away: one line on stderr
-constexpr int WaylandRideOutputGone = 3;  // its output was removed or its surface closed
-
 // Connects to WAYLAND_DISPLAY, shows the ride on one output and runs frames as the compositor
-// asks for them until the ride ends; returns the exit status. Sleeps in poll() on the display
-// while no frame is wanted, waking at least every 100 ms for stop requests.
-int RunWaylandWindowSystem(const WaylandRideOptions& options, const RideHooks& hooks);
+// asks for them until the ride is over or a stop is asked for; returns the exit status: RideEnded,
+// RideFailed (no compositor or it went away, or --background without a layer shell: one line on
+// stderr), RideOutputGone (its output removed or its surface closed). Sleeps in poll() on the
+// display and the stop descriptor while no frame is wanted.
+int RunWaylandRide(const WaylandRideOptions& options, const RideHooks& hooks);

@@ -5,6 +5,22 @@
 #include <X11/Xmd.h>
 #include <X11/extensions/dpms.h>
 
+MonitorPower MonitorPowerFromDpms(bool capable, bool enabled, unsigned level)
+{
+    if (!capable || !enabled)
+        return MonitorPower::On;
+    switch (level) {
+    case DPMSModeStandby:
+        return MonitorPower::Standby;
+    case DPMSModeSuspend:
+        return MonitorPower::Suspend;
+    case DPMSModeOff:
+        return MonitorPower::Off;
+    default:
+        return MonitorPower::On;
+    }
+}
+
 MonitorPower CurrentMonitorPower()
 {
     Display* const display = SharedDisplay();
@@ -17,16 +33,6 @@ MonitorPower CurrentMonitorPower()
     }();
     CARD16 level = DPMSModeOn;
     BOOL enabled = False;
-    if (!hasDpms || !DPMSInfo(display, &level, &enabled) || !enabled)
-        return MonitorPower::On;
-    switch (level) {
-    case DPMSModeStandby:
-        return MonitorPower::Standby;
-    case DPMSModeSuspend:
-        return MonitorPower::Suspend;
-    case DPMSModeOff:
-        return MonitorPower::Off;
-    default:
-        return MonitorPower::On;
-    }
+    const bool known = hasDpms && DPMSInfo(display, &level, &enabled);
+    return MonitorPowerFromDpms(known, enabled, level);
 }

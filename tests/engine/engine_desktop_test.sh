@@ -10,47 +10,10 @@ scripts=${TAVROLIN_SCRIPTS:?}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export HOME=$work XDG_CONFIG_HOME=$work/.config
+source "$(dirname "${BASH_SOURCE[0]}")/../support/script_helpers.sh"
 # The shell's all-black character sheet, so no placeholder text shows, and a grey planet.
-mkdir -p "$XDG_CONFIG_HOME/nerevo_temp"
-head -c $((54 + 3 * 128 * 128)) /dev/zero >"$XDG_CONFIG_HOME/nerevo_temp/Tavrolin1.alo"
+black_character_sheet "$XDG_CONFIG_HOME/nerevo_temp"
 head -c $((54 + 3 * 256 * 256)) /dev/zero | tr '\0' '\200' >"$XDG_CONFIG_HOME/nerevo_temp/Tavrolin2.alo"
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-# Waits up to $2 tenths of a second for process $1 to end; true when it ended.
-ended_within() {
-  for _ in $(seq "$2"); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done
-  ! kill -0 "$1" 2>/dev/null
-}
-
-# Waits up to $2 tenths of a second until the command $1 succeeds.
-until_within() {
-  for _ in $(seq "$2"); do eval "$1" && return 0; sleep 0.1; done
-  return 1
-}
-
-# Swap count and its time (ms) from a probe log $1.
-swaps() { read -r count _ <"$1" 2>/dev/null && echo "${count:-0}" || echo 0; }
-swap_time() { read -r _ ms <"$1" 2>/dev/null && echo "${ms:-0}" || echo 0; }
-
-# Starts the engine with the probe preloaded, logging swaps to $1; further words go to the engine.
-# Sets $ride.
-start_ride() {
-  local log=$1
-  shift
-  : >"$log"
-  LD_PRELOAD=$bin/tavrolin_gl_probe.so TAVROLIN_SWAP_LOG=$log "$bin/Tavrolin.dll" "$@" &
-  ride=$!
-}
-
-# Fraction of a screenshot region ($2: WxH+X+Y, or "" for all) of $1 that matches the fx test $3.
-fraction() {
-  local crop=()
-  [ -n "$2" ] && crop=(-crop "$2" +repage)
-  convert "$1" "${crop[@]}" -fx "$3" -colorspace Gray -format '%[fx:mean]' info:
-}
-
-above() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a > b) }'; }
 
 paced_and_trails_on_a_discarding_driver() {
   local log=$work/swaps
@@ -77,7 +40,7 @@ paced_and_trails_on_a_discarding_driver() {
   above 0.001 "$garbage" || fail "the driver's garbage shows on the screen (fraction $garbage)"
   above "$lit" 0.0005 || fail "no ride on the screen (lit fraction $lit)"
   xdotool key Escape
-  ended_within "$ride" 30 || { kill "$ride"; fail "Esc did not end the ride"; }
+  gone_within "$ride" 30 || { kill "$ride"; fail "Esc did not end the ride"; }
 }
 
 # Frame copies so far, from the second line of a probe log $1.
@@ -95,7 +58,7 @@ trails_without_a_copy_where_the_config_keeps_the_back_buffer() {
       start_ride "$log" --unpaced
     until_within '[ "$(swaps "$log")" -gt 200 ]' 300 || { kill "$ride"; fail "the $path ride did not reach frame 200"; }
     kill "$ride"
-    ended_within "$ride" 30 || fail "SIGTERM did not end the $path ride"
+    gone_within "$ride" 30 || fail "SIGTERM did not end the $path ride"
   done
   [ "$(copies "$work/swaps-kept")" -eq 0 ] || fail "$(copies "$work/swaps-kept") frame copies with the back buffer kept"
   [ "$(copies "$work/swaps-copied")" -ge 200 ] || fail "the forced copy made only $(copies "$work/swaps-copied") copies"
@@ -138,7 +101,7 @@ stays_on_top_under_a_window_manager() {
     fail "the ride is in the window manager's client list (task bar)"
   xdotool windowfocus "$message_window" 2>/dev/null || true
   xdotool key Escape
-  ended_within "$ride" 30 || { kill "$ride" "$message" "$popup" "$manager"; fail "Esc did not end the ride"; }
+  gone_within "$ride" 30 || { kill "$ride" "$message" "$popup" "$manager"; fail "Esc did not end the ride"; }
   kill "$message" "$popup" "$manager"
 }
 
@@ -176,9 +139,6 @@ one_ride_per_monitor() {
     { kill "${rides[@]}" "$nested"; fail "Esc did not end both rides"; }
   kill "$nested"
 }
-
-# CPU ticks (user + system) process $1 has used so far.
-cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 
 # Once the command $1 has hidden the ride: no frames and hardly any CPU for ten seconds; once the
 # command $2 shows it again, frames within half a second. $log and $ride name the ride.
@@ -240,9 +200,8 @@ bounded_inside_a_huge_host() {
   local log=$work/swaps-huge
   start_ride "$log" --window-id "$host"
   until_within '[ "$(swaps "$log")" -ge 30 ]' 150 || { kill "$ride" "$host_pid"; fail "no hosted ride"; }
-  local engine_window=""
-  until_within 'engine_window=$(xwininfo -id "$host" -children | awk "/\"Tavrolin_VC\"/ { print \$1; exit }")
-    [ -n "$engine_window" ]' 100 || { kill "$ride" "$host_pid"; fail "the ride is not inside its host"; }
+  local engine_window
+  engine_window=$(wait_for_hosted_engine "$host" 100) || { kill "$ride" "$host_pid"; fail "the ride is not inside its host"; }
   size_is() { xwininfo -id "$engine_window" | tr -d ' ' | grep -qx "Width:$1" &&
     xwininfo -id "$engine_window" | tr -d ' ' | grep -qx "Height:$2"; }
 
@@ -260,14 +219,14 @@ bounded_inside_a_huge_host() {
   until_within 'size_is 500 360' 100 ||
     { kill "$ride" "$host_pid"; fail "one side did not follow, the other not bounded"; }
   kill -TERM "$ride"
-  ended_within "$ride" 10 || { kill -KILL "$ride"; kill "$host_pid"; fail "SIGTERM unanswered for 1 s"; }
+  gone_within "$ride" 10 || { kill -KILL "$ride"; kill "$host_pid"; fail "SIGTERM unanswered for 1 s"; }
   kill "$host_pid"
 }
 
-export -f fail ended_within until_within swaps swap_time copies start_ride fraction above \
-  paced_and_trails_on_a_discarding_driver trails_without_a_copy_where_the_config_keeps_the_back_buffer stays_on_top_under_a_window_manager one_ride_per_monitor \
-  cpu_ticks rests_while rests_while_nobody_can_see_it \
-  bounded_inside_a_huge_host
+export -f fail gone_within until_within output_within cpu_ticks swaps swap_time copies start_ride fraction above \
+  hosted_engine_window wait_for_hosted_engine paced_and_trails_on_a_discarding_driver \
+  trails_without_a_copy_where_the_config_keeps_the_back_buffer \
+  stays_on_top_under_a_window_manager one_ride_per_monitor rests_while rests_while_nobody_can_see_it bounded_inside_a_huge_host
 export bin work
 # Runs one case on a virtual display of size $1. A command that fails under set -e names itself,
 # and a case that hangs shows its last steps, so no case can fail without a word.
@@ -275,12 +234,8 @@ run_case() {
   local trace=$work/trace-$2
   "$scripts/with-xvfb" --size "$1" bash -c "exec 5>'$trace'; BASH_XTRACEFD=5; set -x
     set -eEuo pipefail; trap 'echo \"FAIL: line \$LINENO: \$BASH_COMMAND\" >&2' ERR; $2" &
-  local case_pid=$! tenth
-  for tenth in $(seq 2400); do
-    kill -0 "$case_pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  if kill -0 "$case_pid" 2>/dev/null; then
+  local case_pid=$!
+  if ! gone_within "$case_pid" 2400; then
     echo "FAIL: $2 still ran after 240 s; its last steps:" >&2
     tail -n 20 "$trace" >&2
     kill "$case_pid"

@@ -1,4 +1,3 @@
-#include "engine/engine_options.h"
 #include "engine/engine_state.h"
 #include "engine/frame_loop.h"
 #include "engine/random.h"
@@ -9,7 +8,7 @@
 #include "engine/scene/picture_texture.h"
 #include "platform/files/profile.h"
 #include "platform/files/work_folder.h"
-#include "tests/support/gl_test_window.h"
+#include "tests/support/gl_drawing_test.h"
 #include "tests/support/temporary_folder.h"
 
 #include <GL/gl.h>
@@ -19,17 +18,8 @@
 
 namespace {
 
-constexpr int width = 320;
-constexpr int height = 240;
-
-class EngineDrawingTest : public ::testing::Test {
+class EngineDrawingTest : public GlDrawingTest {
 protected:
-    void SetUp() override
-    {
-        makeGlTestWindow(width, height);
-        resetToRestingGlState();
-    }
-
     static bool enabled(GLenum capability) { return glIsEnabled(capability) == GL_TRUE; }
 };
 
@@ -87,6 +77,8 @@ TEST_F(EngineDrawingTest, RibbonDiscardsFragmentsAtOrBelowFivePercentAlpha)
 TEST_F(EngineDrawingTest, GlyphsAreSlantedHalfWidthQuadsFromTheTopEdge)
 {
     TextOverlay overlay;
+    overlay.viewportWidth = width;
+    overlay.viewportHeight = height;
     glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
     const auto quads = quadCorners(capturePolygons([&] { overlay.drawText("AB", 10, 20, 20); }));
     ASSERT_EQ(quads.size(), 2u);
@@ -117,10 +109,10 @@ TEST_F(EngineDrawingTest, FadeQuadDarkensByOneMinusAlpha)
 {
     glClearColor(1, 1, 1, 1);
     glClear(GL_COLOR_BUFFER_BIT);
-    drawFadeQuad(0.25f);
+    drawFadeQuad(0.25f, width, height);
     EXPECT_NEAR(readBackPixel(5, 5).red, 191, 2);
     EXPECT_NEAR(readBackPixel(width - 1, height - 1).green, 191, 2);
-    drawFadeQuad(1.5f);
+    drawFadeQuad(1.5f, width, height);
     EXPECT_EQ(readBackPixel(width / 2, height / 2).blue, 0);
     expectRestingGlState();
 }
@@ -299,10 +291,10 @@ TEST_F(EngineDrawingTest, RideStartsFromItsFilesAndShowsTheRibbon)
     EXPECT_FALSE(enabled(GL_CULL_FACE));
 
     // Levels the shell passes for one ride win over the file's.
-    engineOptions.scaleLevel = 1;
-    engineOptions.speedLevel = 11;
+    rideChoice.scaleLevel = 1;
+    rideChoice.speedLevel = 11;
     loadRideSettings();
-    engineOptions = {};
+    rideChoice = {};
     EXPECT_FLOAT_EQ(rideParams.scaleFactor, 0.6f);
     EXPECT_FLOAT_EQ(rideParams.speedFactor, 2.2f);
     releaseResources();

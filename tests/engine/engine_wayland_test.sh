@@ -6,82 +6,43 @@ bin=$1
 scripts=${TAVROLIN_SCRIPTS:?}
 work=$(mktemp -d)
 source "$scripts/wayland-compositors.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../support/script_helpers.sh"
 trap 'stop_compositor; kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config
-# The shell's all-black character sheet, so no placeholder text covers the ride.
-mkdir -p "$XDG_CONFIG_HOME/nerevo_temp"
-head -c $((54 + 3 * 128 * 128)) /dev/zero >"$XDG_CONFIG_HOME/nerevo_temp/Tavrolin1.alo"
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-# Waits up to $2 tenths of a second for process $1 to end; true when it ended.
-ended_within() {
-  for _ in $(seq "$2"); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done
-  ! kill -0 "$1" 2>/dev/null
-}
-
-# Swap count from a probe log $1.
-swaps() { read -r count _ <"$1" 2>/dev/null && echo "${count:-0}" || echo 0; }
-
-# Starts the engine with the swap probe logging to $1; further words go to the engine. Sets $ride.
-start_ride() {
-  local log=$1
-  shift
-  : >"$log"
-  LD_PRELOAD=$bin/tavrolin_gl_probe.so TAVROLIN_SWAP_LOG=$log "$bin/Tavrolin.dll" "$@" 2>"$work/stderr" &
-  ride=$!
-}
-
-# The exit status of engine $1, which has ended (a command substitution cannot wait for it).
-status_of() { local status=0; wait "$1" || status=$?; echo "$status"; }
-
-# CPU time (clock ticks) process $1 has used so far.
-cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
-
-# True once the middle 20×20 of output $2 has shown the blue planet, looking up to $1 times (the
-# track may pass in front of it for a while).
-planet_in_the_middle() {
-  local attempt blue
-  for attempt in $(seq "$1"); do
-    grim -o "$2" "$work/ride.png"
-    blue=$(convert "$work/ride.png" -crop 20x20+630+350 +repage \
-      -fx 'b > 0.25 && b > 1.2 * r ? 1 : 0' -colorspace gray -format '%[fx:mean]' info:)
-    awk -v b="$blue" 'BEGIN { exit !(b > 0.3) }' && return 0
-    sleep 0.5
-  done
-  return 1
-}
+black_character_sheet "$XDG_CONFIG_HOME/nerevo_temp"
+ride_errors=$work/stderr
 
 a_layer_over_everything_ended_by_its_keys() {
   local log=$work/swaps-ride launched=${EPOCHREALTIME/./}
-  start_ride "$log"
+  WAYLAND_DEBUG=client start_ride "$log"
   # Esc well before 2 s of ride time is held until the fade-in is over. The key goes to a virtual
   # keyboard made when wtype starts; the ride must be on the output by then to get its focus.
   for _ in $(seq 300); do [ "$(swaps "$log")" -ge 1 ] && break; sleep 0.05; done
   wtype -s 600 -k Escape
-  ended_within "$ride" 80 || fail "Esc pressed early did not end the ride at 2 s"
+  gone_within "$ride" 80 || fail "Esc pressed early did not end the ride at 2 s"
   local lasted=$(( (${EPOCHREALTIME/./} - launched) / 1000 ))
   [ "$lasted" -ge 2000 ] || fail "Esc ended the ride after $lasted ms, before 2 seconds of ride time"
   [ "$(status_of "$ride")" = 0 ] || fail "early Esc: exit status not 0"
   [ "$(swaps "$log")" -gt 0 ] || fail "the ride drew nothing"
+  # Layer 3 (overlay): above full-screen windows.
+  grep -q 'get_layer_surface(.*, 3, "tavrolin")' "$work/stderr" || fail "the ride is not on the overlay layer"
 
   start_ride "$log" --output HEADLESS-2
-  planet_in_the_middle 60 HEADLESS-2 || fail "no planet in the middle of the output"
+  planet_in_the_middle_of HEADLESS-2 60 || fail "no planet in the middle of the output"
   grim -o HEADLESS-1 "$work/other.png"
   local spread
   spread=$(convert "$work/other.png" -colorspace Gray -format '%[fx:standard_deviation]' info:)
   awk -v s="$spread" 'BEGIN { exit !(s < 0.01) }' || fail "the ride shows on the output not asked for"
   [ "$(swaymsg -t get_tree | grep -c '"app_id": "tavrolin"')" = 0 ] || fail "the ride is an ordinary window"
   wtype -s 1500 -k Escape
-  ended_within "$ride" 10 || fail "Esc after the fade-in did not end the ride within 1 s"
+  gone_within "$ride" 10 || fail "Esc after the fade-in did not end the ride within 1 s"
   [ "$(status_of "$ride")" = 0 ] || fail "Esc: exit status not 0"
 }
 
 a_hidden_window_rests_and_a_closed_one_ends() {
   local log=$work/swaps-window
   start_ride "$log" --fullscreen-window
-  for _ in $(seq 300); do [ "$(swaps "$log")" -ge 30 ] && break; sleep 0.1; done
-  [ "$(swaps "$log")" -ge 30 ] || fail "the full-screen window did not start drawing"
+  until_within '[ "$(swaps "$log")" -ge 30 ]' 300 || fail "the full-screen window did not start drawing"
   # Read whole: grep -q would leave swaymsg writing into a closed pipe.
   [ "$(swaymsg -t get_tree | grep -c '"name": "Tavrolin_VC"')" = 1 ] || fail "no window titled Tavrolin_VC"
   swaymsg '[app_id="tavrolin"] move container to workspace 9' >/dev/null
@@ -110,7 +71,7 @@ a_hidden_window_rests_and_a_closed_one_ends() {
   [ "$waited" -le 500 ] || fail "frames came $waited ms after the window was shown"
   # The compositor closes the window: this ride is over, status 3.
   swaymsg '[app_id="tavrolin"] kill' >/dev/null
-  ended_within "$ride" 20 || fail "the ride went on after the compositor closed its window"
+  gone_within "$ride" 20 || fail "the ride went on after the compositor closed its window"
   [ "$(status_of "$ride")" = 3 ] || fail "closed window: exit status not 3"
 }
 
@@ -120,11 +81,12 @@ a_scaled_output_gets_full_pixels() {
   swaymsg output HEADLESS-2 scale 2 >/dev/null
   local log=$work/swaps-scaled
   WAYLAND_DEBUG=client start_ride "$log" --output HEADLESS-2 --background
-  for _ in $(seq 300); do [ "$(swaps "$log")" -ge 5 ] && break; sleep 0.1; done
-  [ "$(swaps "$log")" -ge 5 ] || fail "no frames on the scaled output"
+  until_within '[ "$(swaps "$log")" -ge 5 ]' 300 || fail "no frames on the scaled output"
   kill -TERM "$ride"
-  ended_within "$ride" 10 || fail "SIGTERM did not end the background ride within 1 s"
-  [ "$(status_of "$ride")" = 0 ] || fail "SIGTERM on the background: exit status not 0"
+  gone_within "$ride" 10 || fail "SIGTERM did not end the background ride within 1 s"
+  [ "$(status_of "$ride")" = 143 ] || fail "SIGTERM on the background: exit status not 143"
+  # Layer 0 (background): below every bottom-layer surface and window.
+  grep -q 'get_layer_surface(.*, 0, "tavrolin")' "$work/stderr" || fail "the wallpaper is not on the background layer"
   grep -q 'zwlr_layer_surface_v1@[0-9]*\.configure([0-9]*, 640, 360)' "$work/stderr" || fail "not configured 640x360"
   grep -q 'wl_surface@[0-9]*\.set_buffer_scale(2)' "$work/stderr" || fail "buffer scale not 2"
   grep -Eq '(create_buffer|create_immed)\(.*, 1280, 720,' "$work/stderr" || fail "buffers not 1280x720"
@@ -134,21 +96,20 @@ a_scaled_output_gets_full_pixels() {
 
 bad_outputs_and_a_lost_compositor() {
   start_ride "$work/swaps-none" --output NO-SUCH-OUTPUT
-  ended_within "$ride" 50 || fail "an unknown output did not end the engine"
+  gone_within "$ride" 50 || fail "an unknown output did not end the engine"
   [ "$(status_of "$ride")" = 3 ] || fail "unknown output: exit status not 3"
   [ "$(wc -l <"$work/stderr")" = 1 ] || fail "unknown output: stderr $(cat "$work/stderr")"
 
   local log=$work/swaps-lost
   start_ride "$log" --output HEADLESS-2 --background
-  for _ in $(seq 300); do [ "$(swaps "$log")" -ge 5 ] && break; sleep 0.1; done
-  [ "$(swaps "$log")" -ge 5 ] || fail "the background ride did not start"
+  until_within '[ "$(swaps "$log")" -ge 5 ]' 300 || fail "the background ride did not start"
   stop_compositor
-  ended_within "$ride" 10 || fail "the engine went on for more than 1 s after the compositor"
+  gone_within "$ride" 10 || fail "the engine went on for more than 1 s after the compositor"
   [ "$(status_of "$ride")" = 1 ] || fail "lost compositor: exit status not 1"
   [ "$(wc -l <"$work/stderr")" = 1 ] || fail "lost compositor: stderr $(cat "$work/stderr")"
 
   WAYLAND_DISPLAY=no-such-socket start_ride "$work/swaps-nothing"
-  ended_within "$ride" 50 || fail "a missing socket did not end the engine"
+  gone_within "$ride" 50 || fail "a missing socket did not end the engine"
   [ "$(status_of "$ride")" = 1 ] || fail "missing socket: exit status not 1"
   [ "$(wc -l <"$work/stderr")" = 1 ] || fail "missing socket: stderr $(cat "$work/stderr")"
 }
@@ -164,7 +125,7 @@ an_output_that_goes_away() {
     XDG_RUNTIME_DIR=$runtime "$bin/tavrolin_stand_in_compositor" vanishing-0 $how & local server=$!
     for _ in $(seq 100); do [ -S "$runtime/vanishing-0" ] && break; sleep 0.05; done
     XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=vanishing-0 start_ride "$work/swaps-vanishing" --output FAKE-1
-    ended_within "$ride" 50 || { kill "$server"; fail "the ride went on after its output went away ($how)"; }
+    gone_within "$ride" 50 || { kill "$server"; fail "the ride went on after its output went away ($how)"; }
     kill "$server"
     wait "$server" || true
     rm -f "$runtime"/vanishing-0*
@@ -186,28 +147,54 @@ a_pointer_hidden_over_the_ride_only() {
     XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=pointer-0 start_ride "$log" --output FAKE-1 $mode
     for _ in $(seq 100); do [ "$(swaps "$log")" -ge 1 ] && break; sleep 0.1; done
     [ "$mode" = --background ] || for _ in $(seq 100); do grep -q hidden "$work/pointer.log" && break; sleep 0.1; done
+    # The stand-in never asks for a next frame: the ride rests, and a stop ends it undrawn.
+    local drawn
+    drawn=$(swaps "$log")
     kill -TERM "$ride"
-    ended_within "$ride" 30 || { kill "$server"; fail "SIGTERM did not end the ride ($mode)"; }
-    [ "$(status_of "$ride")" = 0 ] || { kill "$server"; fail "pointer ($mode): exit status not 0"; }
+    gone_within "$ride" 30 || { kill "$server"; fail "SIGTERM did not end the resting ride ($mode)"; }
+    [ "$(status_of "$ride")" = 143 ] || { kill "$server"; fail "pointer ($mode): exit status not 143"; }
+    [ "$(swaps "$log")" = "$drawn" ] || { kill "$server"; fail "a frame drawn for the stop ($mode)"; }
   done
   kill "$server"
   [ "$(cat "$work/pointer.log")" = $'seat bound\npointer hidden' ] ||
     fail "pointer requests: $(tr '\n' ' ' <"$work/pointer.log")"
 }
 
+# A 30000×30000 configure at scale 4: buffers no larger than the output's 1280×720 mode.
+a_huge_configure_is_bounded() {
+  local runtime=$work/huge log=$work/swaps-huge
+  mkdir -m 0700 "$runtime"
+  XDG_RUNTIME_DIR=$runtime "$bin/tavrolin_stand_in_compositor" huge-0 --huge & local server=$!
+  until_within '[ -S "$runtime/huge-0" ]' 100
+  XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=huge-0 WAYLAND_DEBUG=client start_ride "$log" --output FAKE-1
+  until_within '[ "$(swaps "$log")" -ge 1 ]' 300
+  kill -TERM "$ride" 2>/dev/null || true
+  gone_within "$ride" 30 || { kill "$server"; fail "SIGTERM did not end the huge ride"; }
+  kill "$server"
+  [ "$(status_of "$ride")" = 143 ] || fail "huge configure: exit status not 143"
+  grep -Eq 'create_buffer\(.*, 1280, 720,' "$work/stderr" || fail "huge configure: buffers not 1280x720"
+  ! grep -Eq 'create_buffer\(.*, (30000|120000),' "$work/stderr" || fail "huge configure: buffers unbounded"
+}
+
 full_screen_without_the_layer_shell() {
   local log=$work/swaps-weston
   WAYLAND_DEBUG=client start_ride "$log"
-  for _ in $(seq 300); do [ "$(swaps "$log")" -ge 30 ] && break; sleep 0.1; done
-  [ "$(swaps "$log")" -ge 30 ] || fail "no frames under weston"
+  until_within '[ "$(swaps "$log")" -ge 30 ]' 300 || fail "no frames under weston"
   grep -q 'xdg_toplevel@[0-9]*\.set_title("Tavrolin_VC")' "$work/stderr" || fail "window not titled Tavrolin_VC"
   grep -q 'xdg_toplevel@[0-9]*\.set_app_id("tavrolin")' "$work/stderr" || fail "window's app id not tavrolin"
   grep -q 'xdg_toplevel@[0-9]*\.set_fullscreen(nil)' "$work/stderr" || fail "window not asked to be full screen"
   grep -q 'xdg_toplevel@[0-9]*\.configure(1280, 720, ' "$work/stderr" || fail "weston did not make it 1280x720"
   # No bound is set for this one: a generous one, for a busy machine.
   kill -TERM "$ride"
-  ended_within "$ride" 30 || fail "SIGTERM did not end the ride within 3 s"
-  [ "$(status_of "$ride")" = 0 ] || fail "SIGTERM: exit status not 0"
+  gone_within "$ride" 30 || fail "SIGTERM did not end the ride within 3 s"
+  [ "$(status_of "$ride")" = 143 ] || fail "SIGTERM: exit status not 143"
+
+  # A wallpaper cannot be had without the layer shell: refused, nothing shown.
+  start_ride "$work/swaps-refused" --background
+  gone_within "$ride" 50 || fail "--background under weston did not end"
+  [ "$(status_of "$ride")" = 1 ] || fail "--background under weston: exit status not 1"
+  [ "$(wc -l <"$work/stderr")" = 1 ] || fail "--background under weston: stderr $(cat "$work/stderr")"
+  [ "$(swaps "$work/swaps-refused")" = 0 ] || fail "--background under weston drew"
 }
 
 unset DISPLAY
@@ -218,7 +205,8 @@ a_scaled_output_gets_full_pixels
 bad_outputs_and_a_lost_compositor
 an_output_that_goes_away
 a_pointer_hidden_over_the_ride_only
+a_huge_configure_is_bounded
 start_weston "$work/weston" 1280x720
 full_screen_without_the_layer_shell
 stop_compositor
-echo "engine wayland: 7 passed, 0 failed"
+echo "engine wayland: 8 passed, 0 failed"

@@ -6,8 +6,9 @@
 // closed instead. With --pointer the output stays: the layer surface is configured at 1280×720,
 // a seat with a pointer comes, the pointer enters the surface, and stdout tells "seat bound" for
 // each client that binds the seat and "pointer hidden" (null surface) or "pointer shown" for
-// every wl_pointer.set_cursor.
-//   tavrolin_stand_in_compositor SOCKET_NAME [--close | --pointer]   (the socket in XDG_RUNTIME_DIR)
+// every wl_pointer.set_cursor. With --huge the output stays at scale 4 and the layer surface is
+// configured at 30000×30000, as a faulty compositor might.
+//   tavrolin_stand_in_compositor SOCKET_NAME [--close | --pointer | --huge]   (in XDG_RUNTIME_DIR)
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -22,6 +23,9 @@ wl_display* display = nullptr;
 wl_global* outputGlobal = nullptr;
 bool closeSurface = false;
 bool watchPointer = false;
+std::uint32_t configuredWidth = 1280;
+std::uint32_t configuredHeight = 720;
+std::int32_t outputScale = 1;
 wl_resource* lastSurface = nullptr;
 // zwlr_layer_surface_v1's events.
 constexpr std::uint32_t layerSurfaceConfigure = 0;
@@ -40,7 +44,8 @@ void watch(const wl_message* message, wl_argument* arguments, wl_resource* made)
     if (std::strcmp(message->name, "create_surface") == 0) {
         lastSurface = made;
     } else if (std::strcmp(message->name, "get_layer_surface") == 0 && made != nullptr) {
-        wl_resource_post_event(made, layerSurfaceConfigure, wl_display_next_serial(display), 1280u, 720u);
+        wl_resource_post_event(made, layerSurfaceConfigure, wl_display_next_serial(display), configuredWidth,
+                               configuredHeight);
     } else if (std::strcmp(message->name, "get_pointer") == 0 && made != nullptr && lastSurface != nullptr) {
         wl_pointer_send_enter(made, wl_display_next_serial(display), lastSurface, 0, 0);
     } else if (std::strcmp(message->name, "set_cursor") == 0) {
@@ -129,7 +134,7 @@ void bindOutput(wl_client* client, void*, std::uint32_t version, std::uint32_t i
                             WL_OUTPUT_TRANSFORM_NORMAL);
     wl_output_send_mode(output, WL_OUTPUT_MODE_CURRENT, 1280, 720, 60000);
     if (version >= WL_OUTPUT_SCALE_SINCE_VERSION)
-        wl_output_send_scale(output, 1);
+        wl_output_send_scale(output, outputScale);
     if (version >= WL_OUTPUT_NAME_SINCE_VERSION)
         wl_output_send_name(output, "FAKE-1");
     if (version >= WL_OUTPUT_DONE_SINCE_VERSION)
@@ -143,7 +148,12 @@ int main(int argc, char** argv)
     if (argc < 2 || argc > 3)
         return 2;
     closeSurface = argc == 3 && std::strcmp(argv[2], "--close") == 0;
-    watchPointer = argc == 3 && std::strcmp(argv[2], "--pointer") == 0;
+    const bool huge = argc == 3 && std::strcmp(argv[2], "--huge") == 0;
+    watchPointer = huge || (argc == 3 && std::strcmp(argv[2], "--pointer") == 0);
+    if (huge) {
+        configuredWidth = configuredHeight = 30000;
+        outputScale = 4;
+    }
     display = wl_display_create();
     if (display == nullptr || wl_display_add_socket(display, argv[1]) != 0) {
         std::fprintf(stderr, "tavrolin_stand_in_compositor: no socket %s\n", argv[1]);
@@ -155,7 +165,7 @@ int main(int argc, char** argv)
                      const_cast<wl_interface*>(&zwlr_layer_shell_v1_interface), bindPlain);
     wl_global_create(display, &wl_shm_interface, 1, nullptr, bindShm);
     outputGlobal = wl_global_create(display, &wl_output_interface, 4, nullptr, bindOutput);
-    if (watchPointer)
+    if (watchPointer && !huge)
         wl_global_create(display, &wl_seat_interface, 5, nullptr, bindSeat);
     wl_display_run(display);
     wl_display_destroy(display);

@@ -19,7 +19,7 @@ ride_ends_on_escape() {
   local ride=$!
   started+=("$ride")
   for tenth in $(seq 200); do
-    engine=$(xdotool search --name '^Tavrolin_VC$' 2>/dev/null | head -n 1) && [ -n "$engine" ] && break
+    engine=$(window_titled Tavrolin_VC) && [ -n "$engine" ] && break
     kill -0 "$ride" 2>/dev/null || fail "$program /s ended before its ride showed"
     sleep 0.1
   done

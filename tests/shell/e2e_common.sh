@@ -7,6 +7,7 @@ set -euo pipefail
 bin=$(cd "$1" && pwd)
 scripts=${TAVROLIN_SCRIPTS:?}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here/../support/script_helpers.sh"
 
 run_on_virtual_display() {
   if [ -z "${TAVROLIN_E2E_INNER:-}" ]; then
@@ -29,7 +30,35 @@ export XDG_RUNTIME_DIR=$work/runtime
 workfolder=$XDG_CONFIG_HOME/nerevo_temp
 pointer_log=$work/pointer.log
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+# A PulseAudio server of the test's own in folder $1 with a null sink, never the machine's: the
+# shell and the checks talk to this one only.
+start_private_pulse() {
+  mkdir -p "$1"
+  pulseaudio -n --daemonize=no --use-pid-file=no --exit-idle-time=-1 \
+    --load="module-native-protocol-unix auth-anonymous=1 socket=$1/native" \
+    --load="module-null-sink sink_name=tavrolin_test" >"$1/log" 2>&1 &
+  started+=("$!")
+  export PULSE_SERVER=unix:$1/native
+  until_within 'timeout 5 pactl info >/dev/null 2>&1' 100 ||
+    fail "the test's sound server did not start: $(cat "$1/log")"
+}
+
+# Sound streams connected to the sink that are not paused.
+playing_streams() {
+  timeout 5 pactl list sink-inputs | grep -c 'Corked: no' || true
+}
+
+# Waits up to $2 tenths of a second until $1 streams play; never more than one may play.
+wait_for_playing_streams() {
+  local tenth count
+  for tenth in $(seq "$2"); do
+    count=$(playing_streams)
+    [ "$count" -le 1 ] || fail "$count streams play at once"
+    [ "$count" -eq "$1" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
 
 # Starts the shell in the background with its pointer requests logged; sets $shell_pid.
 start_shell() {
@@ -57,32 +86,6 @@ shell_ends_at_once() {
   shell_ends_with 0 "$@"
 }
 
-# True when process $1 ends within $2 tenths of a second; reaps it and keeps its status in
-# $ended_status.
-ended_within() {
-  local tenth
-  for tenth in $(seq "$2"); do
-    kill -0 "$1" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$1" 2>/dev/null && return 1
-  ended_status=0
-  wait "$1" 2>/dev/null || ended_status=$?
-}
-
-# Prints the id of a window titled exactly $1 (mapped or not) once it exists, waiting up to $2
-# tenths of a second; fails the wait otherwise. With "visible" as $3 only a mapped window counts.
-wait_for_window() {
-  local tenth id only=()
-  [ "${3:-}" = visible ] && only=(--onlyvisible)
-  for tenth in $(seq "$2"); do
-    id=$(xdotool search "${only[@]}" --name "^$1\$" 2>/dev/null | head -n 1) || true
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
-
 window_count() {
   xdotool search --name "^$1\$" 2>/dev/null | wc -l
 }
@@ -95,11 +98,7 @@ make_window() {
   DBUS_SESSION_BUS_ADDRESS=disabled: "$bin/tavrolin_test_window" window "$1" "$2" ${3:-} >"$out" 2>/dev/null &
   window_pid=$!
   started+=("$window_pid")
-  local tenth
-  for tenth in $(seq 100); do
-    [ -s "$out" ] && break
-    sleep 0.1
-  done
+  until_within '[ -s "$out" ]' 100 || true
   window_id=$(head -n 1 "$out")
   [ -n "$window_id" ] || fail "the helper window '$1' did not appear"
 }
@@ -125,26 +124,7 @@ live_tavrolin_processes() {
 }
 
 # True once no Tavrolin process of this display is alive, waiting up to $1 tenths of a second.
-all_tavrolin_ended_within() {
-  local tenth
-  for tenth in $(seq "$1"); do
-    [ -z "$(live_tavrolin_processes)" ] && return 0
-    sleep 0.1
-  done
-  [ -z "$(live_tavrolin_processes)" ]
-}
-
-# Prints the id of the engine window that rides inside window $1 once it is there, waiting up to
-# $2 tenths of a second.
-wait_for_hosted_engine() {
-  local tenth id
-  for tenth in $(seq "$2"); do
-    id=$(xwininfo -id "$1" -children 2>/dev/null | awk '/"Tavrolin_VC"/ { print $1; exit }') || true
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
+all_tavrolin_ended_within() { until_within '[ -z "$(live_tavrolin_processes)" ]' "$1"; }
 
 # True once the $2 (WxH+X+Y) part of the screen shows the ride, looking up to $3 times: hardly
 # any pixel of the helper window's grey is left and some are bright. Screenshot in $1.
@@ -171,11 +151,7 @@ use_two_monitors() {
   started+=("$!")
   read -r -t 20 number <"$fifo" || fail "the nested two-monitor server did not start"
   # Its number comes before it is sure to take clients on a busy machine.
-  local tenth
-  for tenth in $(seq 100); do
-    xprop -display ":$number" -root >/dev/null 2>&1 && break
-    sleep 0.1
-  done
-  xprop -display ":$number" -root >/dev/null 2>&1 || fail "the nested two-monitor server took no client"
+  until_within 'xprop -display ":$number" -root >/dev/null 2>&1' 100 ||
+    fail "the nested two-monitor server took no client"
   export DISPLAY=":$number"
 }

@@ -1,7 +1,7 @@
 #include "shell/shell_settings.h"
 #include "shell/tavrolin_bgm.h"
 #include "shell/tavrolin_s.h"
-#include "tests/shell/controls/test_application.h"
+#include "tests/support/test_application.h"
 #include "tests/shell/scripted_music_device.h"
 
 #include <gtest/gtest.h>

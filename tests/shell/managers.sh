@@ -21,25 +21,17 @@ SETTINGS
   chown -R nobody "$manager_home"
   runuser -u nobody -- env HOME="$manager_home" DISPLAY="$DISPLAY" PATH="$PATH" xscreensaver -no-splash -verbose >"$work/xscreensaver.log" 2>&1 &
   started+=("$!")
-  local tenth
-  for tenth in $(seq 100); do
-    xscreensaver_command -version >/dev/null 2>&1 && return 0
-    sleep 0.1
-  done
-  fail "xscreensaver did not start: $(cat "$work/xscreensaver.log")"
+  until_within 'xscreensaver_command -version >/dev/null 2>&1' 100 ||
+    fail "xscreensaver did not start: $(cat "$work/xscreensaver.log")"
 }
 
-# Prints the pid of the $1th saver xscreensaver has started (its verbose log names each), waiting
-# up to 15 s for it.
-saver_started_by_xscreensaver() {
-  local tenth pid
-  for tenth in $(seq 150); do
-    pid=$(sed -n 's/.*forked "[^"]*tavrolin[^"]*" in pid \([0-9]*\).*/\1/p' "$work/xscreensaver.log" | sed -n "$1p")
-    [ -n "$pid" ] && { echo "$pid"; return 0; }
-    sleep 0.1
-  done
-  return 1
+# The pid of the $1th saver xscreensaver has started (its verbose log names each), if there is one.
+saver_pid() {
+  sed -n 's/.*forked "[^"]*tavrolin[^"]*" in pid \([0-9]*\).*/\1/p' "$work/xscreensaver.log" | sed -n "$1p"
 }
+
+# Prints the pid of the $1th saver xscreensaver has started once there is one, waiting up to 15 s.
+saver_started_by_xscreensaver() { output_within 150 saver_pid "$1"; }
 
 xscreensaver_command() {
   runuser -u nobody -- env HOME="$manager_home" DISPLAY="$DISPLAY" xscreensaver-command "$@"
@@ -59,13 +51,10 @@ start_xautolock() {
   xautolock_pid=$!
   started+=("$xautolock_pid")
   # A request that comes before xautolock listens is lost: ask until the locker runs.
-  local attempt tenth
+  local attempt
   for attempt in $(seq 10); do
     xautolock -locknow 2>/dev/null || true
-    for tenth in $(seq 20); do
-      [ -n "$(live_tavrolin_processes)" ] && return 0
-      sleep 0.1
-    done
+    until_within '[ -n "$(live_tavrolin_processes)" ]' 20 && return 0
   done
   fail "xautolock did not start its locker"
 }
@@ -84,13 +73,8 @@ screen_shows_ride() {
   return 1
 }
 
+# The pid of a live engine of this display, if there is one.
+engine_process() { live_tavrolin_processes | awk '$2 == "Tavrolin.dll" { print $1; exit }'; }
+
 # Prints the pid of a live engine of this display once there is one, waiting up to $1 tenths.
-wait_for_engine_process() {
-  local tenth line
-  for tenth in $(seq "$1"); do
-    line=$(live_tavrolin_processes | awk '$2 == "Tavrolin.dll" { print $1; exit }')
-    [ -n "$line" ] && { echo "$line"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
+wait_for_engine_process() { output_within "$1" engine_process; }

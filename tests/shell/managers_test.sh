@@ -22,12 +22,8 @@ xscreensaver_hosts_the_ride_and_ends_it() {
   first=$(saver_started_by_xscreensaver 1) || fail "xscreensaver logged no saver start"
   xscreensaver_command -cycle >/dev/null
   saver_started_by_xscreensaver 2 >/dev/null || fail "xscreensaver started no second ride"
-  local ending tenth
-  for tenth in $(seq 100); do
-    ending=$(grep "child pid $first " "$work/xscreensaver.log" || true)
-    [ -n "$ending" ] && break
-    sleep 0.1
-  done
+  local ending
+  ending=$(output_within 100 grep "child pid $first " "$work/xscreensaver.log") || true
   grep -q 'exited normally with SIGTERM' <<<"$ending" || fail "xscreensaver saw the saver end as: '$ending'"
   xscreensaver_command -deactivate >/dev/null
   all_tavrolin_ended_within 20 || fail "left running 2 s after xscreensaver ended the saver: $(live_tavrolin_processes)"
@@ -57,7 +53,7 @@ xautolock_runs_the_ride_until_q() {
   # A second -locknow that came while the first locker was starting would run the locker again
   # into the next case.
   kill "$xautolock_pid"
-  ended_within "$xautolock_pid" 50 || fail "xautolock did not end"
+  reaped_within "$xautolock_pid" 50 || fail "xautolock did not end"
   all_tavrolin_ended_within 20 || fail "left running after xautolock ended: $(live_tavrolin_processes)"
 }
 
@@ -66,13 +62,9 @@ leave_an_exited_window_manager() {
   openbox >/dev/null 2>&1 &
   local manager=$!
   started+=("$manager")
-  local tenth
-  for tenth in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-  done
+  until_within "xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'" 100 || true
   openbox --exit
-  ended_within "$manager" 100 || fail "openbox did not exit"
+  reaped_within "$manager" 100 || fail "openbox did not exit"
   xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || fail "no stale window-manager check left to test"
 }
 

@@ -113,7 +113,7 @@ a_launcher_with_closed_descriptors() {
   engine=$(wait_for_window Tavrolin_VC 100 visible) || fail "no ride with closed descriptors"
   # Pressed during the fade-in, q takes effect at its end.
   xdotool windowfocus --sync "$engine" key q
-  ended_within "$shell" 50 || fail "a run with closed descriptors did not end on q"
+  reaped_within "$shell" 50 || fail "a run with closed descriptors did not end on q"
 }
 
 a_window_manager_lets_go_of_the_ride() {

@@ -14,7 +14,7 @@ message_then_end() {
   kill -0 "$shell_pid" 2>/dev/null || fail "'$*' ended without waiting for OK"
   [ "$(window_count Tavrolin_Main)" -eq 0 ] || fail "'$*' loaded the host window"
   xdotool windowfocus --sync "$box" key Return
-  ended_within "$shell_pid" 30 || fail "'$*' did not end after OK"
+  reaped_within "$shell_pid" 30 || fail "'$*' did not end after OK"
   [ "$ended_status" -eq 1 ] || fail "'$*' ended with status $ended_status after the message"
   [ -z "$(pointer_requests)" ] || fail "'$*' touched the pointer: '$(pointer_requests)'"
   [ ! -e "$workfolder/Tavrolin1.alo" ] || fail "'$*' wrote pictures"
@@ -40,7 +40,7 @@ preview_works_without_the_engine() {
   done
   xwininfo -id "$window_id" -children | grep -q 'Preview Window' || fail "no preview without the engine"
   kill "$window_pid"
-  ended_within "$shell_pid" 30 || fail "the preview outlived its area"
+  reaped_within "$shell_pid" 30 || fail "the preview outlived its area"
 }
 
 # Exits at once as a real engine does when its start-up fails: a fake, since no real engine can be

@@ -4,39 +4,10 @@
 source "$(dirname "$0")/e2e_common.sh"
 run_on_virtual_display "$@"
 
-# Never the machine's own sound server: the shell and the checks talk to this one only.
-pulse=$work/pulse
-mkdir -p "$pulse"
-pulseaudio -n --daemonize=no --use-pid-file=no --exit-idle-time=-1 \
-  --load="module-native-protocol-unix auth-anonymous=1 socket=$pulse/native" \
-  --load="module-null-sink sink_name=tavrolin_test" >"$pulse/log" 2>&1 &
-started+=("$!")
-export PULSE_SERVER=unix:$pulse/native
-for _ in $(seq 100); do
-  timeout 5 pactl info >/dev/null 2>&1 && break
-  sleep 0.1
-done
-timeout 5 pactl info >/dev/null 2>&1 || fail "the test's sound server did not start: $(cat "$pulse/log")"
+start_private_pulse "$work/pulse"
 
 put_setting() {
   "$bin/tavrolin_put_setting" "$1" "$2" || fail "cannot write $1"
-}
-
-# Sound streams connected to the sink that are not paused.
-playing_streams() {
-  timeout 5 pactl list sink-inputs | grep -c 'Corked: no' || true
-}
-
-# Waits up to $2 tenths of a second until $1 streams play; never more than one may play.
-wait_for_playing_streams() {
-  local tenth count
-  for tenth in $(seq "$2"); do
-    count=$(playing_streams)
-    [ "$count" -le 1 ] || fail "$count streams play at once"
-    [ "$count" -eq "$1" ] && return 0
-    sleep 0.1
-  done
-  return 1
 }
 
 mp3_plays_while_the_ride_runs() {
@@ -57,7 +28,7 @@ mp3_plays_while_the_ride_runs() {
   wait_for_playing_streams 1 20 || fail "the music did not go on after the file's end"
   kill -0 "$shell" 2>/dev/null || fail "the shell ended during the ride"
   xdotool windowfocus --sync "$engine" key q
-  ended_within "$shell" 50 || fail "the shell did not end after the ride ended on q"
+  reaped_within "$shell" 50 || fail "the shell did not end after the ride ended on q"
   wait_for_playing_streams 0 20 || fail "music still plays after the ride"
   [ "$(timeout 5 pactl list sink-inputs short | wc -l)" -eq 0 ] || fail "a sound stream is left after the ride"
 }
@@ -93,10 +64,10 @@ hosted_rides_share_one_music_until_the_last_ends() {
   # The other takes the music over when the one playing it ends.
   local other=$([ "$player" = "$shell1" ] && echo "$shell2" || echo "$shell1")
   kill -TERM "$player"
-  ended_within "$player" 30 || fail "a hosted shell did not end on SIGTERM"
+  reaped_within "$player" 30 || fail "a hosted shell did not end on SIGTERM"
   [ "$(playing_process 30)" = "$other" ] || fail "the music did not go on with the remaining ride"
   kill -TERM "$other"
-  ended_within "$other" 30 || fail "the last hosted shell did not end on SIGTERM"
+  reaped_within "$other" 30 || fail "the last hosted shell did not end on SIGTERM"
   wait_for_playing_streams 0 20 || fail "music still plays after the last ride"
 }
 

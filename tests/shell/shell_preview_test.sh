@@ -46,7 +46,7 @@ fills_an_area_of_its_size_edge_to_edge() {
   [ ! -e "$workfolder" ] || fail "the preview made the work folder"
 
   kill "$area_pid"
-  ended_within "$shell_pid" 30 || fail "the preview did not end when its area was destroyed"
+  reaped_within "$shell_pid" 30 || fail "the preview did not end when its area was destroyed"
 }
 
 larger_area_shows_the_picture_at_its_own_size() {
@@ -61,7 +61,7 @@ larger_area_shows_the_picture_at_its_own_size() {
   rest=$(convert "$work/large.png" -crop 240x48+0+112 +repage -format '%[fx:maxima]' info:)
   [ "$rest" = 0 ] || fail "the area below the picture is not black ($rest)"
   kill "$window_pid"
-  ended_within "$shell_pid" 30 || fail "the preview outlived its area"
+  reaped_within "$shell_pid" 30 || fail "the preview outlived its area"
 }
 
 without_a_parent_it_shows_on_its_own() {
@@ -77,7 +77,7 @@ without_a_parent_it_shows_on_its_own() {
     xwininfo -id "$own" | grep -q 'Width: 152' || fail "the preview on its own is not 152 wide"
     xwininfo -id "$own" | grep -q 'Height: 112' || fail "the preview on its own is not 112 high"
     kill "$shell_pid"
-    ended_within "$shell_pid" 30 || fail "the preview did not end on TERM"
+    reaped_within "$shell_pid" 30 || fail "the preview did not end on TERM"
   done
 }
 

@@ -81,12 +81,12 @@ run_from_start_to_end() {
   kill -0 "$shell" 2>/dev/null || fail "the shell ended during the ride"
   # The helper windows took the keyboard focus; with no window manager nobody hands it back.
   xdotool windowfocus --sync "$engine" key q
-  ended_within "$shell" 50 || fail "the shell did not end after the ride ended on q"
+  reaped_within "$shell" 50 || fail "the shell did not end after the ride ended on q"
   wait_for_window Tavrolin_VC 1 >/dev/null && fail "the engine's window is still there"
   [ "$(pointer_requests)" = "hide show" ] || fail "pointer requests: '$(pointer_requests)', want 'hide show'"
 
   kill "$area_pid"
-  ended_within "$preview" 30 || fail "the other instance's preview outlived its area"
+  reaped_within "$preview" 30 || fail "the other instance's preview outlived its area"
   [ -z "$(session_buses_left)" ] || fail "a session bus outlived the shell: $(session_buses_left)"
 }
 
@@ -98,7 +98,7 @@ no_arguments_run_leaves_the_pointer_alone_and_ends_with_the_engine() {
   [ -s "$workfolder/Tavrolin1.alo" ] && [ -s "$workfolder/Tavrolin2.alo" ] || fail "no pictures written without arguments"
   # Closing the engine's window by any means ends the run, not only its keys.
   xdotool windowkill "$engine"
-  ended_within "$shell_pid" 20 || fail "the shell did not end within 2 s of the engine's window going"
+  reaped_within "$shell_pid" 20 || fail "the shell did not end within 2 s of the engine's window going"
   [ -z "$(pointer_requests)" ] || fail "pointer requests without arguments: '$(pointer_requests)'"
 }
 
@@ -114,7 +114,7 @@ stop_ends_the_ride_and_only_the_ride() {
   shell_ends_with 0 5 --stop
   process_gone "$shell_pid" && fail "--stop closed the settings dialog"
   kill "$shell_pid"
-  ended_within "$shell_pid" 30 || fail "the settings dialog did not end on SIGTERM"
+  reaped_within "$shell_pid" 30 || fail "the settings dialog did not end on SIGTERM"
 
   start_shell /s
   local shell=$shell_pid
@@ -124,11 +124,6 @@ stop_ends_the_ride_and_only_the_ride() {
   process_gone "$shell" || fail "--stop returned before the shell ended"
   wait_for_window Tavrolin_VC 1 >/dev/null && fail "--stop left the engine's window"
   shell_ends_with 0 5 --stop
-}
-
-# The share of the $2 (WxH+X+Y) part of screenshot $1 that shows the blue planet.
-planet_share() {
-  convert "$1" -crop "$2" +repage -fx 'b > 0.25 && b > 1.2 * r ? 1 : 0' -colorspace gray -format '%[fx:mean]' info:
 }
 
 # The words the engine started by shell $1 was given, on one line.
@@ -182,9 +177,9 @@ ride_options_change_that_ride_only() {
   # Stopped by a signal, the shell ends its ride and then dies by that signal.
   kill -TERM "$big_shell"
   kill -HUP "$small_shell"
-  ended_within "$big_shell" 30 || fail "SIGTERM did not end the ride"
+  reaped_within "$big_shell" 30 || fail "SIGTERM did not end the ride"
   [ "$ended_status" -eq 143 ] || fail "after SIGTERM the shell ended with status $ended_status"
-  ended_within "$small_shell" 30 || fail "SIGHUP did not end the ride"
+  reaped_within "$small_shell" 30 || fail "SIGHUP did not end the ride"
   [ "$ended_status" -eq 129 ] || fail "after SIGHUP the shell ended with status $ended_status"
   all_tavrolin_ended_within 20 || fail "left running: $(live_tavrolin_processes)"
   cmp -s "$work/settings.before" "$workfolder/Tavrolin.ini" || fail "the ride options changed the settings file"
@@ -202,7 +197,7 @@ a_work_folder_others_can_write_is_left_alone() {
   engine=$(wait_for_window Tavrolin_VC 100) || fail "no ride beside a shared work folder"
   [ "$(find "$shared/nerevo_temp" -type f | wc -l)" -eq 1 ] || fail "the shell wrote into a shared work folder"
   xdotool windowkill "$engine"
-  ended_within "$shell_pid" 20 || fail "the shell did not end with its engine"
+  reaped_within "$shell_pid" 20 || fail "the shell did not end with its engine"
 }
 
 run_from_start_to_end

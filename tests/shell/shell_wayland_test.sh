@@ -9,28 +9,10 @@ unset DISPLAY
 trap 'stop_compositor; cleanup' EXIT
 
 # Music through a sound server of the test's own, so that it is heard once whatever the outputs.
-mkdir -p "$work/pulse"
-pulseaudio -n --daemonize=no --use-pid-file=no --exit-idle-time=-1 \
-  --load="module-native-protocol-unix auth-anonymous=1 socket=$work/pulse/native" \
-  --load="module-null-sink sink_name=tavrolin_test" >"$work/pulse/log" 2>&1 &
-started+=("$!")
-export PULSE_SERVER=unix:$work/pulse/native
-for _ in $(seq 100); do timeout 5 pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+start_private_pulse "$work/pulse"
 gst-launch-1.0 -q audiotestsrc num-buffers=86 ! wavenc ! filesink location="$work/loop.wav" >/dev/null 2>&1 ||
   fail "cannot make the test sound"
 "$bin/tavrolin_put_setting" BgmKind 2 && "$bin/tavrolin_put_setting" BgmFile "$work/loop.wav" || fail "cannot set music"
-
-# True once $1 sound streams play, waiting up to $2 tenths of a second; more than one never may.
-streams_play_within() {
-  local tenth count
-  for tenth in $(seq "$2"); do
-    count=$(timeout 5 pactl list sink-inputs | grep -c 'Corked: no' || true)
-    [ "$count" -le 1 ] || fail "$count streams play at once"
-    [ "$count" -eq "$1" ] && return 0
-    sleep 0.1
-  done
-  return 1
-}
 
 # A fresh headless sway with $1 outputs of 1280x720 for each case.
 on_sway() {
@@ -49,14 +31,7 @@ live_on_compositor() {
 }
 
 # True once none is left, waiting up to $1 tenths of a second.
-none_left_within() {
-  local tenth
-  for tenth in $(seq "$1"); do
-    [ -z "$(live_on_compositor)" ] && return 0
-    sleep 0.1
-  done
-  return 1
-}
+none_left_within() { until_within '[ -z "$(live_on_compositor)" ]' "$1"; }
 
 # The outputs the live engines ride on, sorted, once there are $1 of them (up to $2 tenths).
 engines_on_outputs() {
@@ -71,31 +46,12 @@ engines_on_outputs() {
   echo "$outputs"
 }
 
-# Fraction of the $2 (WxH+X+Y) part of picture $1 for which the fx expression $3 gives 1.
-fraction() {
-  convert "$1" -crop "$2" +repage -fx "$3" -colorspace gray -format '%[fx:mean]' info:
-}
-
-above() { awk -v v="$1" -v t="$2" 'BEGIN { exit !(v > t) }'; }
-
-# True once the middle of output $1 has shown the blue planet, looking up to $2 times (the
-# track may pass in front of it for a while).
-planet_in_the_middle_of() {
-  local attempt
-  for attempt in $(seq "$2"); do
-    grim -o "$1" "$work/$1.png" 2>/dev/null &&
-      above "$(fraction "$work/$1.png" 20x20+630+350 'b > 0.25 && b > 1.2 * r ? 1 : 0')" 0.3 && return 0
-    sleep 0.5
-  done
-  return 1
-}
-
 a_ride_on_each_output_and_a_new_one_ended_by_one_key() {
   on_sway 2
   start_shell /s
   local shell=$shell_pid started_at=$SECONDS
   [ "$(engines_on_outputs 2 150)" = "HEADLESS-1 HEADLESS-2" ] || fail "rides on: '$(engines_on_outputs 2 1)'"
-  streams_play_within 1 50 || fail "no music heard during the ride"
+  wait_for_playing_streams 1 50 || fail "no music heard during the ride"
   planet_in_the_middle_of HEADLESS-1 80 || fail "no planet in the middle of HEADLESS-1"
   planet_in_the_middle_of HEADLESS-2 80 || fail "no planet in the middle of HEADLESS-2"
   # A second start while the ride goes ends at once and starts nothing.
@@ -130,7 +86,7 @@ a_wallpaper_rides_around_a_window_and_ends_on_sigterm() {
     sleep 0.5
   done
   [ -n "$shows" ] || fail "the wallpaper did not show around the window"
-  streams_play_within 0 1 || fail "the wallpaper plays music"
+  wait_for_playing_streams 0 1 || fail "the wallpaper plays music"
   kill -TERM "$shell_pid"
   none_left_within 10 || fail "left running 1 s after SIGTERM: $(live_on_compositor)"
 }
@@ -153,10 +109,10 @@ the_idle_daemon_starts_the_ride_and_activity_stops_it() {
 the_ride_ends_with_its_compositor() {
   start_shell /s
   [ "$(engines_on_outputs 1 150)" = HEADLESS-1 ] || fail "no ride to end"
-  streams_play_within 1 50 || fail "no music heard during the ride"
+  wait_for_playing_streams 1 50 || fail "no music heard during the ride"
   stop_compositor
   none_left_within 10 || fail "left running 1 s after the compositor went: $(live_on_compositor)"
-  streams_play_within 0 10 || fail "music still plays 1 s after the compositor went"
+  wait_for_playing_streams 0 10 || fail "music still plays 1 s after the compositor went"
 }
 
 no_compositor_no_x_display_ends_at_once() {

@@ -1,6 +1,7 @@
 #include "shell/entry.h"
 #include "shell/tavrolin_r.h"
 #include "shell/tavrolin_s.h"
+#include "tests/support/test_application.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -10,19 +11,9 @@
 
 namespace {
 
-QApplication& application()
-{
-    static int argc = 1;
-    static char name[] = "shell_windows_test";
-    static char* argv[] = {name, nullptr};
-    // Never destroyed: Qt's own globals may be gone by the time statics are torn down.
-    static QApplication* const instance = new QApplication(argc, argv);
-    return *instance;
-}
-
 class ShellWindowsTest : public ::testing::Test {
 protected:
-    void SetUp() override { application(); }
+    void SetUp() override { EnsureApplication(); }
 };
 
 bool allBlack(const QImage& picture)

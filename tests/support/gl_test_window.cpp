@@ -104,7 +104,7 @@ void resetToRestingGlState()
     glAlphaFunc(GL_GREATER, 0);
     glClearColor(0, 0, 0, 1);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    setOverlayProjection();
+    setOverlayProjection(windowWidth, windowHeight);
 }
 
 void expectRestingGlState()

@@ -1,14 +1,15 @@
 #include "engine/scene/kept_frame.h"
 #include "engine/scene/overlay.h"
-#include "tests/support/gl_test_window.h"
+#include "tests/support/gl_drawing_test.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
 namespace {
 
-constexpr int width = 320;
-constexpr int height = 240;
+using KeptFrameTest = GlDrawingTest;
+constexpr int width = KeptFrameTest::width;
+constexpr int height = KeptFrameTest::height;
 
 void fill(float red, float green, float blue)
 {
@@ -31,14 +32,12 @@ void markRowAndColumn(int row, int column)
 
 // The test display keeps its back buffer but reports no buffer age, so the copy is used; the
 // garbage a discarding driver would leave is painted by hand between the frames.
-TEST(KeptFrameTest, LaysThePreviousFrameBackDimmedOverGarbage)
+TEST_F(KeptFrameTest, LaysThePreviousFrameBackDimmedOverGarbage)
 {
-    makeGlTestWindow(width, height);
-    resetToRestingGlState();
     KeptFrame kept;
 
     fill(1, 0, 1);
-    setOverlayProjection();
+    setOverlayProjection(width, height);
     kept.fadeBack(0.25f, width, height);
     EXPECT_TRUE(kept.copying());
     EXPECT_EQ(readBackPixel(width / 2, height / 2).red, 0) << "no previous frame yet: black";
@@ -67,10 +66,8 @@ TEST(KeptFrameTest, LaysThePreviousFrameBackDimmedOverGarbage)
     kept.release();
 }
 
-TEST(KeptFrameTest, MarkedRowAndColumnComeBackInTheirPlace)
+TEST_F(KeptFrameTest, MarkedRowAndColumnComeBackInTheirPlace)
 {
-    makeGlTestWindow(width, height);
-    resetToRestingGlState();
     KeptFrame kept;
     fill(0, 0, 0);
     kept.fadeBack(0.25f, width, height);

@@ -6,7 +6,7 @@
 #include "engine/scene/sphere_model.h"
 #include "engine/scene/star_field.h"
 #include "engine/random.h"
-#include "tests/support/gl_test_window.h"
+#include "tests/support/gl_drawing_test.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -15,17 +15,8 @@
 
 namespace {
 
-constexpr int width = 320;
-constexpr int height = 240;
-
-class SceneDrawingTest : public ::testing::Test {
+class SceneDrawingTest : public GlDrawingTest {
 protected:
-    void SetUp() override
-    {
-        makeGlTestWindow(width, height);
-        resetToRestingGlState();
-    }
-
     static void lookFromAbove()
     {
         glMatrixMode(GL_PROJECTION);

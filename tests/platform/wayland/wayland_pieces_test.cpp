@@ -1,5 +1,6 @@
 #include "platform/wayland/output_choice.h"
 #include "platform/wayland/ride_key.h"
+#include "platform/wayland/surface_pixels.h"
 
 #include <gtest/gtest.h>
 #include <xkbcommon/xkbcommon-keysyms.h>
@@ -27,4 +28,26 @@ TEST(RideKey, TheEndKeysAndNothingUnprintable)
                                     0x1000071,      0x151,           XKB_KEY_eacute,  XKB_KEY_NoSymbol};
     for (const std::uint32_t keysym : others)
         EXPECT_EQ(RideKeyFromKeysym(keysym), 0) << std::hex << keysym;
+}
+
+TEST(SurfacePixels, BoundedByTheOutputAndViewportWithoutOverflowInWholeScales)
+{
+    struct Case {
+        int width, height, scale;
+        DrawingSize output, viewport, expected;
+    };
+    const Case cases[] = {
+        {640, 360, 2, {1280, 720}, {16384, 16384}, {1280, 720}},
+        {30000, 30000, 4, {1280, 720}, {16384, 16384}, {1280, 720}},
+        {30000, 30000, 1, {0, 0}, {16384, 8192}, {16384, 8192}},        // output's mode unknown
+        {2000000000, 2000000000, 8, {0, 0}, {0, 0}, {2147483640, 2147483640}}, // past int: no wrap
+        {1000, 1000, 1 << 30, {0, 0}, {0, 0}, {8000, 8000}},            // scale bounded to 8
+        {427, 241, 3, {1280, 720}, {0, 0}, {1278, 720}},                // cut to whole scales
+        {0, -4, 0, {1280, 720}, {0, 0}, {1, 1}},
+    };
+    for (const Case& each : cases) {
+        const DrawingSize got = SurfacePixels(each.width, each.height, each.scale, each.output, each.viewport);
+        EXPECT_EQ(got.width, each.expected.width) << each.width << " at " << each.scale;
+        EXPECT_EQ(got.height, each.expected.height) << each.height << " at " << each.scale;
+    }
 }

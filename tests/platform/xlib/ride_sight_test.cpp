@@ -2,6 +2,7 @@
 // the monitors' power enters at this decision instead of through the server.
 #include "platform/xlib/ride_sight.h"
 
+#include <X11/extensions/dpmsconst.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -14,6 +15,23 @@ TEST(RideSightTest, DrawsOnlyForAMappedUncoveredWindowOnAPoweredMonitor)
     EXPECT_FALSE((RideSight{false, true, MonitorPower::On}.seen())) << "fully covered";
     EXPECT_FALSE((RideSight{true, false, MonitorPower::On}.seen())) << "host unmapped";
     EXPECT_TRUE((RideSight{true, true, MonitorPower::On}.seen()));
+}
+
+// Every level the server may report, and the same levels where DPMS is off or missing.
+TEST(RideSightTest, EveryDpmsLevelRestsButOnAndOnlyWhereDpmsWorks)
+{
+    struct Level {
+        unsigned dpms;
+        bool rests;
+    };
+    for (const Level level : {Level{DPMSModeOn, false}, Level{DPMSModeStandby, true}, Level{DPMSModeSuspend, true},
+                              Level{DPMSModeOff, true}, Level{7, false}}) {
+        const RideSight sight{true, true, MonitorPowerFromDpms(true, true, level.dpms)};
+        EXPECT_EQ(!sight.seen(), level.rests)
+            << level.dpms;
+        EXPECT_EQ(MonitorPowerFromDpms(true, false, level.dpms), MonitorPower::On) << "disabled " << level.dpms;
+        EXPECT_EQ(MonitorPowerFromDpms(false, true, level.dpms), MonitorPower::On) << "not capable " << level.dpms;
+    }
 }
 
 }

@@ -1,6 +1,6 @@
 #include "shell/controls/frame_look.h"
 #include "shell/controls/gfx_frame.h"
-#include "test_application.h"
+#include "tests/support/test_application.h"
 
 #include <QImage>
 #include <gtest/gtest.h>

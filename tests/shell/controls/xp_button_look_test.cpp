@@ -1,5 +1,5 @@
 #include "shell/controls/xp_button_look.h"
-#include "test_application.h"
+#include "tests/support/test_application.h"
 
 #include <QImage>
 #include <QPainter>

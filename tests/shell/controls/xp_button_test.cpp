@@ -1,6 +1,6 @@
 #include "shell/controls/twips.h"
 #include "shell/controls/xp_button.h"
-#include "test_application.h"
+#include "tests/support/test_application.h"
 
 #include <QApplication>
 #include <QEnterEvent>

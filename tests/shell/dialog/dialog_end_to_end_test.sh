@@ -56,7 +56,7 @@ opens_in_place_and_saves_the_standard_values() {
   grep -q 'Geometry: 522x265' <<<"$geometry" || fail "dialog client area: $geometry"
   [ ! -e "$ini" ] || fail "opening the dialog wrote the settings file"
   click_in_dialog "$set_button"
-  ended_within "$shell_pid" 50 || fail "the shell did not end after 設定"
+  reaped_within "$shell_pid" 50 || fail "the shell did not end after 設定"
   { printf '[Section]\r\n'; settings_line Scale 6; settings_line Fast 6; settings_line "$kind_key" 0
     settings_line "$repeat_key" 0; settings_line "$file_key" ""; } >"$work/expected"
   cmp -s "$ini" "$work/expected" || fail "設定 wrote: $(od -c "$ini" | head -5)"
@@ -74,7 +74,7 @@ further_starts_end_while_it_is_open() {
   [ "$(window_count "$caption")" -eq 1 ] || fail "a second dialog opened"
   kill "$window_pid"
   click_in_dialog "$cancel_button"
-  ended_within "$shell_pid" 50 || fail "the shell did not end after ｷｬﾝｾﾙ"
+  reaped_within "$shell_pid" 50 || fail "the shell did not end after ｷｬﾝｾﾙ"
 }
 
 typed_track_is_saved_and_cancel_keeps_the_file() {
@@ -86,19 +86,18 @@ typed_track_is_saved_and_cancel_keeps_the_file() {
 
   open_dialog /c
   click_in_dialog "$left_banner"
-  local tenth
-  for tenth in $(seq 50); do [ -s "$work/opened" ] && break; sleep 0.1; done
+  until_within '[ -s "$work/opened" ]' 50 || true
   [ "$(cat "$work/opened" 2>/dev/null)" = "https://tavrolin.example/" ] || fail "the banner opened '$(cat "$work/opened" 2>/dev/null)'"
   # The track box has the focus with music from CD: replace its 7 by 12.
   xdotool key ctrl+a type 12
   click_in_dialog "$cancel_button"
-  ended_within "$shell_pid" 50 || fail "the shell did not end after ｷｬﾝｾﾙ"
+  reaped_within "$shell_pid" 50 || fail "the shell did not end after ｷｬﾝｾﾙ"
   cmp -s "$ini" "$work/before" || fail "ｷｬﾝｾﾙ changed the settings file"
 
   open_dialog /c
   xdotool key ctrl+a type 12
   click_in_dialog "$set_button"
-  ended_within "$shell_pid" 50 || fail "the shell did not end after 設定"
+  reaped_within "$shell_pid" 50 || fail "the shell did not end after 設定"
   { printf '[Section]\r\n'; settings_line Scale 9; settings_line Fast 2; settings_line "$kind_key" 1
     settings_line "$repeat_key" 12; settings_line "$file_key" "$song"; } >"$work/expected"
   cmp -s "$ini" "$work/expected" || fail "設定 wrote: $(od -c "$ini" | head -8)"
@@ -114,12 +113,12 @@ the_dialog_answers_at_once_after_the_file_chooser() {
   click_in_dialog "$file_button"
   local chooser
   chooser=$(wait_for_window "$title" 100 visible) || fail "'...' opened no file chooser titled '$title' under LANGUAGE=$LANGUAGE"
-  local tenth
-  for tenth in $(seq 50); do [ "$(xdotool getwindowfocus 2>/dev/null)" = "$chooser" ] && break; sleep 0.1; done
+  until_within '[ "$(xdotool getwindowfocus 2>/dev/null)" = "$chooser" ]' 50 || true
   # The chooser may replace its window while it settles: press Escape on whichever is showing
   # until it has gone.
+  local tenth
   for tenth in $(seq 50); do
-    chooser=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n 1) || true
+    chooser=$(window_titled "$title" visible) || true
     [ -z "$chooser" ] && break
     xdotool key --window "$chooser" Escape 2>/dev/null || true
     sleep 0.1
@@ -130,7 +129,7 @@ the_dialog_answers_at_once_after_the_file_chooser() {
   xdotool keyup Escape 2>/dev/null || true
   # No window manager gives the focus back: the first click must still count.
   click_in_dialog "$set_button"
-  ended_within "$shell_pid" 50 || fail "the first click on 設定 after the chooser was lost"
+  reaped_within "$shell_pid" 50 || fail "the first click on 設定 after the chooser was lost"
 }
 
 opens_in_place_and_saves_the_standard_values

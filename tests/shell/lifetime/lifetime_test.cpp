@@ -1,4 +1,4 @@
-#include "tests/shell/controls/test_application.h"
+#include "tests/support/test_application.h"
 #include "shell/lifetime/engine_process.h"
 #include "shell/lifetime/instance_lock.h"
 #include "shell/lifetime/lock_folder.h"

@@ -1,20 +1,23 @@
-#include "engine/stop_request.h"
+#include "programs/engine/stop_request.h"
 
 #include "platform/files/end_by_signal.h"
 
+#include <cerrno>
 #include <csignal>
 #include <cstdlib>
 #include <ctime>
+#include <fcntl.h>
 #include <initializer_list>
+#include <unistd.h>
 
 namespace {
 
 volatile std::sig_atomic_t requested = 0;
+int wakeRead = -1;
+int wakeWrite = -1;
 timer_t lastChance{};
 bool haveLastChance = false;
 
-// The frame loop did not answer in time (a frame that takes seconds): the process still dies by
-// the signal that asked, as the orderly ending would have.
 void endNow(int)
 {
     EndBySignalNow(requested);
@@ -25,6 +28,10 @@ void recordRequest(int signalNumber)
     if (requested != 0)
         return;
     requested = signalNumber;
+    const int savedErrno = errno;
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = write(wakeWrite, &byte, 1);
+    errno = savedErrno;
     if (haveLastChance) {
         itimerspec after{};
         after.it_value.tv_nsec = 500'000'000;
@@ -34,8 +41,14 @@ void recordRequest(int signalNumber)
 
 }
 
-void listenForStopRequests()
+bool ListenForStopRequests()
 {
+    int ends[2];
+    if (pipe2(ends, O_CLOEXEC | O_NONBLOCK) != 0)
+        return false;
+    wakeRead = ends[0];
+    wakeWrite = ends[1];
+
     struct sigaction ending {};
     ending.sa_handler = endNow;
     sigemptyset(&ending.sa_mask);
@@ -50,16 +63,22 @@ void listenForStopRequests()
     sigemptyset(&action.sa_mask);
     for (const int signal : {SIGTERM, SIGINT, SIGHUP})
         sigaction(signal, &action, nullptr);
+    return true;
 }
 
-bool stopRequested()
+bool StopRequested()
 {
     return requested != 0;
 }
 
-void endProcess()
+int StopDescriptor()
+{
+    return wakeRead;
+}
+
+void EndProcess(int status)
 {
     if (requested == 0)
-        std::exit(0);
+        std::exit(status);
     EndBySignal(requested);
 }

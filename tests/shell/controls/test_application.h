@@ -1,5 +1,0 @@
-#pragma once
-
-// The one QApplication that widget tests need, made on first use and kept for the whole run.
-// Tests run on Qt's offscreen platform, so nothing reaches a real display.
-void EnsureApplication();
