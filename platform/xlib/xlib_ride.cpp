@@ -59,6 +59,7 @@ private:
     bool m_kept = false;
     bool m_ended = false;
     bool m_stackingChanged = false;
+    char m_reason[64] = "";
 
     bool hosted() const { return m_options.hostWindow != 0; }
     const char* open();
@@ -93,14 +94,18 @@ const char* Ride::open()
     int x = m_options.x;
     int y = m_options.y;
     if (hosted()) {
-        if (!m_host.watch(display, m_options.hostWindow) || m_connection.failed())
-            return "no window to ride in with that id";
+        if (!m_host.watch(display, m_options.hostWindow) || m_connection.failed()) {
+            std::snprintf(m_reason, sizeof m_reason, "no X window 0x%lx to ride in", m_options.hostWindow);
+            return m_reason;
+        }
         m_size = m_host.drawingSize(m_largestViewport);
         x = y = 0;
-    } else if (m_options.width > 0 && m_options.height > 0) {
-        m_size = {m_options.width, m_options.height};
     } else {
-        m_size = {DisplayWidth(display, m_connection.screen()), DisplayHeight(display, m_connection.screen())};
+        const DrawingSize screen{DisplayWidth(display, m_connection.screen()),
+                                 DisplayHeight(display, m_connection.screen())};
+        const bool monitor = m_options.width > 0 && m_options.height > 0;
+        // Nobody sees more than the screen shows.
+        m_size = monitor ? BoundedDrawingSize({m_options.width, m_options.height}, screen, {0, 0}) : screen;
     }
     if (!m_window.create(display, *m_glx.visual(), m_options.hostWindow, x, y, m_size.width, m_size.height) ||
         m_connection.failed())
