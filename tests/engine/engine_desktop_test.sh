@@ -178,8 +178,7 @@ rests_while_nobody_can_see_it() {
   until_within '[ -s "$work/host" ]' 100 || fail "the host window did not appear"
   host=$(head -n 1 "$work/host")
   log=$work/swaps-rest
-  # Unpaced, so that only resting keeps it asleep: freeglut itself skips the drawing of a covered
-  # window, but not the idle loop around it.
+  # Unpaced, so that only resting keeps it asleep, not the wait for the next frame.
   start_ride "$log" --window-id "$host" --unpaced
   until_within '[ "$(swaps "$log")" -ge 30 ]' 150 || fail "the hosted ride did not start swapping"
   export host log ride
