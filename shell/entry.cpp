@@ -14,6 +14,8 @@
 #include "shell/lifetime/process_locks.h"
 #include "tavrolin_r.h"
 #include "tavrolin_s.h"
+#include "translation.h"
+#include "usage.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -44,11 +46,15 @@ std::unique_ptr<QWidget> ShowPreview(std::int32_t parentHandle)
     return preview;
 }
 
-// Without a private folder no lock can be had: no instance may go on, and that is no success.
-void reportNoLockFolder()
+// A lock file that cannot be used lets no instance go on, and that is no success. True when there
+// was such a problem (said in one line).
+bool reportedLockProblem()
 {
-    std::fprintf(stderr, "Tavrolin.scr: no private folder for locks ($XDG_RUNTIME_DIR or /tmp/tavrolin-%u must be "
-                         "this user's, mode 0700, not a link)\n", static_cast<unsigned>(geteuid()));
+    const std::string problem = LockProblem();
+    if (problem.empty())
+        return false;
+    std::fprintf(stderr, "Tavrolin.scr: %s\n", problem.c_str());
+    return true;
 }
 
 }
@@ -56,6 +62,24 @@ void reportNoLockFolder()
 QString MissingEngineText()
 {
     return QCoreApplication::translate("Tavrolin", MissingEngineMessage);
+}
+
+int RefuseUnknownCommand(const std::string& commandText)
+{
+    MakeWorkFolder();
+    LoadSettings();
+    if (!FileExists(Tavrolin_S::EnginePath().string())) {
+        // No display is asked for: the message goes where the command was typed.
+        int argc = 1;
+        char name[] = "Tavrolin.scr";
+        char* argv[] = {name, nullptr};
+        QCoreApplication application(argc, argv);
+        InstallTranslation(application, UserLanguageFromEnvironment());
+        std::fprintf(stderr, "Tavrolin.scr: %s\n", MissingEngineText().toUtf8().constData());
+        return 1;
+    }
+    std::fputs(UnknownCommandLine(commandText).c_str(), stderr);
+    return 2;
 }
 
 void ShowMissingEngineMessage()
@@ -70,10 +94,8 @@ std::unique_ptr<QWidget> Main(const std::string& commandText, Ending& ending)
     const char letter = ModeLetter(commandText);
     // The marker windows appear only once a start is well under way; the lock closes that gap.
     if (letter == 'P' ? RunLockHeldElsewhere() : !TakeRunLock()) {
-        if (!LockFolderAvailable()) {
-            reportNoLockFolder();
-            ending = Ending::NoLockFolder;
-        }
+        if (reportedLockProblem())
+            ending = Ending::LockUnusable;
         return nullptr;
     }
     if (FindWindowA(Tavrolin_S::Caption) != 0 || FindWindowA(Tavrolin_P::Caption) != 0)
@@ -114,10 +136,8 @@ std::unique_ptr<QWidget> MainOnWayland(const std::string& commandText, const Ses
     const char letter = ModeLetter(commandText);
     // A wallpaper and a locker's face ride beside a screensaver run and beside each other.
     if (!session.background && !TakeRunLock()) {
-        if (!LockFolderAvailable()) {
-            reportNoLockFolder();
-            ending = Ending::NoLockFolder;
-        }
+        if (reportedLockProblem())
+            ending = Ending::LockUnusable;
         return nullptr;
     }
     MakeWorkFolder();
@@ -162,10 +182,8 @@ std::unique_ptr<QWidget> MainHosted(const HostedRequest& request, int& status)
     status = 0;
     const NativeWindow window = request.kind == HostedRequest::Kind::RootWindow ? RootWindowHandle() : request.window;
     if (!TakeHostedLock(window)) {
-        if (!LockFolderAvailable()) {
-            reportNoLockFolder();
+        if (reportedLockProblem())
             status = 1;
-        }
         return nullptr;
     }
     if (!GetWindowRect(window)) {

@@ -5,8 +5,9 @@
 #include <string>
 
 // Why the shell opened no window: nothing worth saying, the engine is missing, the command text
-// named no mode (it ended after the engine check), or no lock could be had (said on stderr).
-enum class Ending { Quietly, MissingEngine, NoMode, NoLockFolder };
+// named no mode (it ended after the engine check), or a lock file could not be used (said on
+// stderr).
+enum class Ending { Quietly, MissingEngine, NoMode, LockUnusable };
 
 // The shell's entry procedure, run once the Qt application exists. Refuses to run beside another
 // instance, dispatches on the command text's mode letter and loads the one window of the mode.
@@ -27,6 +28,13 @@ std::unique_ptr<QWidget> MainOnWayland(const std::string& commandText, const Ses
 // a lock screen). Returns the host, or null with the exit status to end with in `status`.
 struct HostedRequest;
 std::unique_ptr<QWidget> MainHosted(const HostedRequest& request, int& status);
+
+// A command the shell does not know, refused before any display, lock or marker window is looked
+// at, so alike beside a ride, beside the dialog and with no display at all; only the steps every
+// mode but the preview takes first run before: the work folder, the settings and the engine check.
+// Returns 1 once the missing-engine message is on stderr, else 2 once one line pointing at
+// --help is.
+int RefuseUnknownCommand(const std::string& commandText);
 
 // The one message the shell ever shows, as the code holds it, and in the user's language.
 inline constexpr const char* MissingEngineMessage = QT_TRANSLATE_NOOP("Tavrolin", "Tavrolin.dll が同じﾌｫﾙﾀﾞに見つかりません！");

@@ -1,5 +1,6 @@
 #include "ride_options.h"
 
+#include <algorithm>
 #include <string_view>
 
 RideOptions OneRideOptions;
@@ -24,15 +25,24 @@ std::string ReadRideOptions(std::vector<std::string>& words, RideOptions& option
 {
     RideOptions read = options;
     std::vector<std::string> rest;
+    std::vector<std::string_view> seen;
+    const auto twice = [&seen](std::string_view name) {
+        const bool again = std::find(seen.begin(), seen.end(), name) != seen.end();
+        seen.push_back(name);
+        return again;
+    };
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string_view word = words[i];
-        if (word == "--no-music") {
-            read.music = false;
+        const std::string_view name = word.substr(0, word.find('='));
+        if (word != "--no-music" && name != "--scale" && name != "--speed") {
+            rest.push_back(words[i]);
             continue;
         }
-        const std::string_view name = word.substr(0, word.find('='));
-        if (name != "--scale" && name != "--speed") {
-            rest.push_back(words[i]);
+        // Which of two values was meant cannot be told.
+        if (twice(name))
+            return "tavrolin: " + std::string(name) + " is given twice";
+        if (word == "--no-music") {
+            read.music = false;
             continue;
         }
         std::string value;

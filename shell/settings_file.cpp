@@ -57,12 +57,12 @@ void LoadSettings()
     const std::filesystem::path file = SettingsFilePath();
     ShellSettingsRecord& settings = ShellSettings;
 
-    readWholeNumber(GetIniString(SettingsSection, ScaleKey, file), 6, settings.ScalePos);
-    readWholeNumber(GetIniString(SettingsSection, FastKey, file), 6, settings.FastPos);
-    readWholeNumber(GetIniString(SettingsSection, BgmKindKey, file), 0, settings.BgmKind);
-    readWholeNumber(GetIniString(SettingsSection, BgmRepeatKey, file), 0, settings.BgmRepeat);
+    readWholeNumber(GetIniString(SettingsSectionName, ScaleKey, file), 6, settings.ScalePos);
+    readWholeNumber(GetIniString(SettingsSectionName, FastKey, file), 6, settings.FastPos);
+    readWholeNumber(GetIniString(SettingsSectionName, BgmKindKey, file), 0, settings.BgmKind);
+    readWholeNumber(GetIniString(SettingsSectionName, BgmRepeatKey, file), 0, settings.BgmRepeat);
 
-    const std::string musicFile = GetIniString(SettingsSection, BgmFileKey, file);
+    const std::string musicFile = GetIniString(SettingsSectionName, BgmFileKey, file);
     settings.BgmFile = FileExists(musicFile) ? musicFile : std::string();
     if (settings.BgmFile.empty() && settings.BgmKind == BgmKindFile)
         settings.BgmKind = BgmKindNone;

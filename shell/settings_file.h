@@ -1,16 +1,13 @@
 #pragma once
 
+#include "contract/engine_contract.h"
+
 #include <filesystem>
 #include <string>
 #include <string_view>
 
-// The settings file "Tavrolin.ini" in the work folder: one section, five keys. Key names are the
-// Shift-JIS bytes the file has always held; the music path is stored as file-system bytes.
-inline constexpr std::string_view ScaleKey = "Scale";
-inline constexpr std::string_view FastKey = "Fast";
-inline constexpr std::string_view BgmKindKey = "BGM\x8B\xE6\x95\xAA";       // BGM区分
-inline constexpr std::string_view BgmRepeatKey = "BGM\xD8\xCB\xDF\xB0\xC4"; // BGMﾘﾋﾟｰﾄ
-inline constexpr std::string_view BgmFileKey = "BGM\xCC\xA7\xB2\xD9";       // BGMﾌｧｲﾙ
+// The settings file "Tavrolin.ini" in the work folder: one section, five keys, named where the
+// engine reads them too (engine_contract.h); the music path is stored as file-system bytes.
 
 // The settings file's path inside the work folder; empty when that folder is not private.
 std::filesystem::path SettingsFilePath();

@@ -1,5 +1,6 @@
 #include "tavrolin_s.h"
 
+#include "contract/engine_contract.h"
 #include "platform/files/program_folder.h"
 #include "platform/files/work_folder.h"
 #include "platform/picture/save_picture.h"
@@ -59,24 +60,34 @@ std::vector<std::vector<std::string>> Tavrolin_S::EngineArguments(NativeWindow h
                                                                   const std::vector<Monitor>& monitors,
                                                                   const RideOptions& options)
 {
+    // Told X11 always: in a session that also runs Wayland the engine must not choose again.
+    const std::string x11(X11Switch);
     std::vector<std::vector<std::string>> arguments;
     if (hostWindow != 0) {
-        arguments.push_back({"--window-id", std::to_string(hostWindow)});
+        arguments.push_back({x11, std::string(WindowIdSwitch), std::to_string(hostWindow)});
     } else if (monitors.size() < 2) {
-        arguments.emplace_back();
+        arguments.push_back({x11});
     } else {
         for (const Monitor& monitor : monitors) {
-            arguments.push_back({"--monitor", std::to_string(monitor.x) + "," + std::to_string(monitor.y) + ","
+            arguments.push_back({x11, std::string(MonitorSwitch), std::to_string(monitor.x) + "," + std::to_string(monitor.y) + ","
                                                   + std::to_string(monitor.width) + "," + std::to_string(monitor.height)});
         }
     }
     for (std::vector<std::string>& engine : arguments) {
-        if (options.scaleLevel != 0)
-            engine.insert(engine.end(), {"--scale", std::to_string(options.scaleLevel)});
-        if (options.speedLevel != 0)
-            engine.insert(engine.end(), {"--speed", std::to_string(options.speedLevel)});
+        const std::vector<std::string> levels = LevelArguments(options);
+        engine.insert(engine.end(), levels.begin(), levels.end());
     }
     return arguments;
+}
+
+std::vector<std::string> Tavrolin_S::LevelArguments(const RideOptions& options)
+{
+    std::vector<std::string> levels;
+    if (options.scaleLevel != 0)
+        levels.insert(levels.end(), {std::string(ScaleSwitch), std::to_string(options.scaleLevel)});
+    if (options.speedLevel != 0)
+        levels.insert(levels.end(), {std::string(SpeedSwitch), std::to_string(options.speedLevel)});
+    return levels;
 }
 
 QImage Tavrolin_S::Pic(int item)
@@ -95,10 +106,10 @@ void Tavrolin_S::RideOnOutputs(bool background, const std::string& onlyOutput)
 {
     m_background = background;
     m_onlyOutput = onlyOutput;
-    std::vector<std::string> switches{"--wayland"};
+    std::vector<std::string> switches{std::string(WaylandSwitch)};
     if (background)
-        switches.push_back("--background");
-    const std::vector<std::string> levels = EngineArguments(0, {}, OneRideOptions).front();
+        switches.push_back(std::string(BackgroundSwitch));
+    const std::vector<std::string> levels = LevelArguments(OneRideOptions);
     switches.insert(switches.end(), levels.begin(), levels.end());
     m_outputRides = std::make_unique<OutputRides>(EnginePath(), switches);
     // Exits are cheap to look for, and one output's keys must end the others' rides at once.

@@ -62,12 +62,14 @@ public:
 
     // The engine: the shell's own folder, then "Tavrolin.dll".
     static std::filesystem::path EnginePath();
-    // What each engine of a run is told: nothing for one monitor (the whole screen, as always), a
-    // --monitor rectangle each for several, the window to ride in when hosted (one engine); each
-    // also gets the levels the ride options set in place of the settings file's.
+    // What each engine of a run on X11 is told: --x11, then nothing more for one monitor (the whole
+    // screen, as always), a --monitor rectangle each for several, the window to ride in when
+    // hosted (one engine); each also gets LevelArguments.
     static std::vector<std::vector<std::string>> EngineArguments(NativeWindow hostWindow,
                                                                  const std::vector<Monitor>& monitors,
                                                                  const RideOptions& options = {});
+    // The levels the ride options set in place of the settings file's, as engine switches.
+    static std::vector<std::string> LevelArguments(const RideOptions& options);
     // The picture control array: item 1, the all-black 128 x 128 character sheet; item 2, the
     // 256 x 256 Earth map with clouds. Any other item gives a null picture.
     static QImage Pic(int item);

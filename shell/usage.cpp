@@ -61,19 +61,21 @@ std::string ShellUsage()
            "  -window-id ID    run inside the X window ID (decimal or 0x hex)\n"
            "  --background     ride on the background layer under the windows (Wayland): no\n"
            "                   input, no music; SIGTERM ends it\n"
-           "  --output NAME    ride on the output NAME only (Wayland)\n"
+           "  --output NAME    ride on the output NAME only (Wayland rides only)\n"
            "  --stop           end the running ride on this display and wait until it has ended\n"
            "  --x11            use X11 (XWayland) even in a Wayland session\n"
            "  -h, --help       show this help and exit\n"
            "  --version        show the version and exit\n"
            "\n"
-           "Ride options go with a run or hosted switch, or with none; they change that ride only\n"
-           "and are never stored (/c and /p take no notice of them):\n"
+           "Ride options go with a ride (a run or hosted switch, --background, or none); they\n"
+           "change that ride only and are never stored:\n"
            "  --scale N        planet size, 1 (small) to 11 (large); also --scale=N\n"
            "  --speed N        speed, 1 (slow) to 11 (fast); also --speed=N\n"
            "  --no-music       no background music\n"
            "\n"
            "The mode is the second character of the first argument, so -s, /S and /s are alike.\n"
+           "Anything else, a switch given twice or an option beside a command it does not go\n"
+           "with prints one line and exits with status 2.\n"
            "Settings live in $XDG_CONFIG_HOME/nerevo_temp (by default ~/.config/nerevo_temp).\n"
            "See tavrolin(6).\n";
 }
@@ -86,4 +88,10 @@ std::string VersionLine()
 std::string UnknownCommandLine(const std::string& commandText)
 {
     return "tavrolin: unknown command '" + commandText + "'; try 'tavrolin --help'\n";
+}
+
+std::string MisplacedOptionLine(const std::string& commandText)
+{
+    return "tavrolin: --scale, --speed and --no-music go with a ride only, not with '" + commandText
+        + "'; try 'tavrolin --help'\n";
 }

@@ -19,3 +19,7 @@ std::string VersionLine();
 
 // The one line on stderr for a text the shell does not know, pointing at --help.
 std::string UnknownCommandLine(const std::string& commandText);
+
+// The one line on stderr for ride options beside a command that is no ride (/c, /p, --stop,
+// --help, --version), pointing at --help.
+std::string MisplacedOptionLine(const std::string& commandText);

@@ -344,7 +344,7 @@ void Tavrolin_P::Cmd_SetClick()
     // Without a private work folder there is nowhere the settings may go.
     int failure = file.empty() ? EPERM : 0;
     for (const auto& [key, value] : entries) {
-        if (failure == 0 && !PutIniString(SettingsSection, key, value, file))
+        if (failure == 0 && !PutIniString(SettingsSectionName, key, value, file))
             failure = errno;
     }
     if (failure != 0) {

@@ -1,5 +1,7 @@
 #include "engine_process.h"
 
+#include "contract/engine_contract.h"
+
 #include "platform/files/start_program.h"
 
 #include <chrono>
@@ -15,7 +17,7 @@ EngineProcess::~EngineProcess()
 
 bool EngineProcess::start(const std::filesystem::path& program, std::vector<std::string> arguments)
 {
-    arguments.push_back("--shell-pid");
+    arguments.push_back(std::string(ShellProcessSwitch));
     arguments.push_back(std::to_string(getpid()));
     m_processId = StartProgram(program, arguments);
     m_endStatus = -1;

@@ -2,9 +2,13 @@
 
 #include "lock_folder.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <optional>
+#include <set>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -37,8 +41,16 @@ bool allDigits(const std::string& text)
     return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
 }
 
-// A whole-file write lock of the open file itself, not of the process: it conflicts with every
-// other open of the file, this process's included.
+// The names this process holds, whichever object took them. A lock of the process goes with the
+// first close of any descriptor of its file, so no second object may open a file held here.
+std::set<std::string>& namesHeldHere()
+{
+    // Never destroyed: locks held in static objects let go of their names after it would be.
+    static auto* names = new std::set<std::string>;
+    return *names;
+}
+
+// A whole-file write lock of the process, which the kernel reports with its holder's id.
 struct flock wholeFile()
 {
     struct flock region {};
@@ -58,8 +70,7 @@ InstanceLock::~InstanceLock()
 {
     if (m_descriptor < 0)
         return;
-    // No stale process id for the next reader.
-    (void)!ftruncate(m_descriptor, 0);
+    namesHeldHere().erase(m_heldName);
     close(m_descriptor);
 }
 
@@ -110,82 +121,97 @@ void InstanceLock::UseDisplay(const std::string& displayName)
     chosenDisplay() = displayName;
 }
 
-std::string InstanceLock::fileName() const
+std::string InstanceLock::FileName(const std::string& purpose)
 {
     const std::string display = chosenDisplay() ? *chosenDisplay() : DisplayName(std::getenv("DISPLAY"));
-    return fileNamePart(display) + "@" + m_purpose;
+    return fileNamePart(display) + "@" + purpose;
+}
+
+int InstanceLock::open(int flags, bool& missing) const
+{
+    m_problem.clear();
+    missing = false;
+    const int folder = OpenLockFolder();
+    if (folder < 0) {
+        m_problem = "no private folder for locks ($XDG_RUNTIME_DIR or /tmp/tavrolin-" + std::to_string(geteuid())
+            + " must be this user's, mode 0700, not a link)";
+        return -1;
+    }
+    const std::string name = FileName(m_purpose);
+    // Never waits: a FIFO at the name would block a plain open until a writer came.
+    const int descriptor = openat(folder, name.c_str(), flags | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0600);
+    const int openError = errno;
+    close(folder);
+    struct stat status {};
+    if (descriptor < 0) {
+        missing = openError == ENOENT;
+        if (!missing)
+            m_problem = "cannot use the lock file " + name + ": "
+                + (openError == ELOOP ? std::string("it is a link") : std::strerror(openError));
+        return -1;
+    }
+    if (fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+        m_problem = "cannot use the lock file " + name + ": it is not a regular file";
+        close(descriptor);
+        return -1;
+    }
+    return descriptor;
+}
+
+int InstanceLock::kernelHolder(int descriptor) const
+{
+    struct flock region = wholeFile();
+    if (fcntl(descriptor, F_GETLK, &region) != 0) {
+        m_problem = "cannot look at the lock " + FileName(m_purpose) + ": " + std::strerror(errno);
+        return 0;
+    }
+    if (region.l_type == F_UNLCK)
+        return 0;
+    // 0 is a holder in a process namespace this process cannot see.
+    return region.l_pid > 0 ? static_cast<int>(region.l_pid) : -1;
 }
 
 bool InstanceLock::take()
 {
     if (m_descriptor >= 0)
         return true;
-    const int folder = OpenLockFolder();
-    if (folder < 0)
+    const std::string name = FileName(m_purpose);
+    m_problem.clear();
+    if (namesHeldHere().count(name) != 0)
         return false;
-    const int descriptor = openat(folder, fileName().c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
-    close(folder);
+    bool missing = false;
+    const int descriptor = open(O_RDWR | O_CREAT, missing);
     if (descriptor < 0)
         return false;
     struct flock region = wholeFile();
-    if (fcntl(descriptor, F_OFD_SETLK, &region) != 0) {
+    if (fcntl(descriptor, F_SETLK, &region) != 0) {
+        if (errno != EACCES && errno != EAGAIN)
+            m_problem = "cannot lock " + name + ": " + std::strerror(errno);
         close(descriptor);
         return false;
     }
-    // The lock stands even where the id cannot be written (a full disk).
-    const std::string processId = std::to_string(getpid()) + "\n";
-    if (ftruncate(descriptor, 0) == 0)
-        (void)!pwrite(descriptor, processId.data(), processId.size(), 0);
     m_descriptor = descriptor;
+    m_heldName = name;
+    namesHeldHere().insert(name);
     return true;
-}
-
-int InstanceLock::openExisting(bool& folderMissing) const
-{
-    const int folder = OpenLockFolder();
-    folderMissing = folder < 0;
-    if (folderMissing)
-        return -1;
-    const int descriptor = openat(folder, fileName().c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-    close(folder);
-    return descriptor;
 }
 
 bool InstanceLock::heldElsewhere() const
 {
     if (m_descriptor >= 0)
         return false;
-    bool folderMissing = false;
-    const int descriptor = openExisting(folderMissing);
-    if (descriptor < 0)
-        return folderMissing;
-    struct flock region = wholeFile();
-    // Only asks: a probe that took the lock for a moment could turn away a start in that moment.
-    const bool held = fcntl(descriptor, F_OFD_GETLK, &region) != 0 || region.l_type != F_UNLCK;
-    close(descriptor);
-    return held;
+    return holder() != 0 || !m_problem.empty();
 }
 
 int InstanceLock::holder() const
 {
-    if (m_descriptor >= 0)
+    if (m_descriptor >= 0 || namesHeldHere().count(FileName(m_purpose)) != 0)
         return static_cast<int>(getpid());
-    bool folderMissing = false;
-    const int descriptor = openExisting(folderMissing);
+    bool missing = false;
+    const int descriptor = open(O_RDONLY, missing);
     if (descriptor < 0)
         return 0;
-    struct flock region = wholeFile();
-    long processId = 0;
-    if (fcntl(descriptor, F_OFD_GETLK, &region) == 0 && region.l_type != F_UNLCK) {
-        // The holder writes its id just after it takes the lock.
-        for (int attempt = 0; attempt < 100 && processId <= 0; ++attempt) {
-            char text[24] {};
-            if (pread(descriptor, text, sizeof text - 1, 0) > 0)
-                processId = std::strtol(text, nullptr, 10);
-            if (processId <= 0)
-                usleep(1000);
-        }
-    }
+    const int processId = kernelHolder(descriptor);
     close(descriptor);
-    return processId > 0 && processId <= 0x7fffffff ? static_cast<int>(processId) : 0;
+    return processId;
 }

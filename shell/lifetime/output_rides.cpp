@@ -1,5 +1,7 @@
 #include "output_rides.h"
 
+#include "contract/engine_contract.h"
+
 OutputRides::OutputRides(std::filesystem::path engine, std::vector<std::string> switches)
     : m_engine(std::move(engine))
     , m_switches(std::move(switches))
@@ -14,7 +16,7 @@ bool OutputRides::start(const std::string& output)
         return true;
     auto ride = std::make_unique<EngineProcess>();
     std::vector<std::string> arguments = m_switches;
-    arguments.insert(arguments.end(), {"--output", output});
+    arguments.insert(arguments.end(), {std::string(OutputSwitch), output});
     if (!ride->start(m_engine, arguments))
         return false;
     m_rides.emplace(output, std::move(ride));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "contract/engine_contract.h"
 #include "engine_process.h"
 
 #include <filesystem>
@@ -13,8 +14,8 @@
 // with OutputGone (its output or surface went) or CouldNotStart ends only its own output's ride.
 class OutputRides {
 public:
-    static constexpr int CouldNotStart = 1;
-    static constexpr int OutputGone = 3;
+    static constexpr int CouldNotStart = RideFailed;
+    static constexpr int OutputGone = RideOutputGone;
 
     // engine: the program; switches: what each engine is told before "--output NAME".
     OutputRides(std::filesystem::path engine, std::vector<std::string> switches);

@@ -1,10 +1,8 @@
 #include "process_locks.h"
 
 #include "instance_lock.h"
-#include "lock_folder.h"
 
 #include <cstdlib>
-#include <unistd.h>
 
 namespace {
 
@@ -14,27 +12,34 @@ InstanceLock& runLock()
     return lock;
 }
 
+std::string& lastProblem()
+{
+    static std::string problem;
+    return problem;
+}
+
+bool noted(const InstanceLock& lock, bool result)
+{
+    lastProblem() = lock.problem();
+    return result;
+}
+
 }
 
 bool TakeRunLock()
 {
-    return runLock().take();
+    return noted(runLock(), runLock().take());
 }
 
 bool RunLockHeldElsewhere()
 {
-    return runLock().heldElsewhere();
-}
-
-int RunLockHolder()
-{
-    return runLock().holder();
+    return noted(runLock(), runLock().heldElsewhere());
 }
 
 bool TakeHostedLock(NativeWindow window)
 {
     static InstanceLock lock("window-" + std::to_string(window));
-    return lock.take();
+    return noted(lock, lock.take());
 }
 
 void UseWaylandDisplayLocks()
@@ -43,11 +48,7 @@ void UseWaylandDisplayLocks()
                                                              std::getenv("XDG_RUNTIME_DIR")));
 }
 
-bool LockFolderAvailable()
+std::string LockProblem()
 {
-    const int folder = OpenLockFolder();
-    if (folder < 0)
-        return false;
-    close(folder);
-    return true;
+    return lastProblem();
 }

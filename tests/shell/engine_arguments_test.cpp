@@ -6,20 +6,20 @@ using Arguments = std::vector<std::vector<std::string>>;
 
 TEST(EngineArguments, OneMonitorKeepsTheSingleWholeScreenRide)
 {
-    EXPECT_EQ(Tavrolin_S::EngineArguments(0, {}), Arguments{{}});
-    EXPECT_EQ(Tavrolin_S::EngineArguments(0, {{0, 0, 1920, 1080}}), Arguments{{}});
+    EXPECT_EQ(Tavrolin_S::EngineArguments(0, {}), Arguments{{"--x11"}});
+    EXPECT_EQ(Tavrolin_S::EngineArguments(0, {{0, 0, 1920, 1080}}), Arguments{{"--x11"}});
 }
 
 TEST(EngineArguments, EveryMonitorGetsARideOfItsOwn)
 {
-    const Arguments expected{{"--monitor", "0,0,1280,720"}, {"--monitor", "1280,-200,1024,768"}};
+    const Arguments expected{{"--x11", "--monitor", "0,0,1280,720"}, {"--x11", "--monitor", "1280,-200,1024,768"}};
     EXPECT_EQ(Tavrolin_S::EngineArguments(0, {{0, 0, 1280, 720}, {1280, -200, 1024, 768}}), expected);
 }
 
 TEST(EngineArguments, AHostedRideIsOneRideInItsWindow)
 {
     EXPECT_EQ(Tavrolin_S::EngineArguments(0x600008, {{0, 0, 1280, 720}, {1280, 0, 1280, 720}}),
-              (Arguments{{"--window-id", "6291464"}}));
+              (Arguments{{"--x11", "--window-id", "6291464"}}));
 }
 
 TEST(EngineArguments, EveryEngineGetsTheLevelsOfTheRideOptions)
@@ -28,9 +28,10 @@ TEST(EngineArguments, EveryEngineGetsTheLevelsOfTheRideOptions)
     options.scaleLevel = 11;
     options.speedLevel = 1;
     EXPECT_EQ(Tavrolin_S::EngineArguments(0x600008, {}, options),
-              (Arguments{{"--window-id", "6291464", "--scale", "11", "--speed", "1"}}));
-    EXPECT_EQ(Tavrolin_S::EngineArguments(0, {}, options), (Arguments{{"--scale", "11", "--speed", "1"}}));
+              (Arguments{{"--x11", "--window-id", "6291464", "--scale", "11", "--speed", "1"}}));
+    EXPECT_EQ(Tavrolin_S::EngineArguments(0, {}, options), (Arguments{{"--x11", "--scale", "11", "--speed", "1"}}));
     options.scaleLevel = 0;
-    const Arguments expected{{"--monitor", "0,0,1280,720", "--speed", "1"}, {"--monitor", "1280,0,1280,720", "--speed", "1"}};
+    const Arguments expected{{"--x11", "--monitor", "0,0,1280,720", "--speed", "1"},
+                            {"--x11", "--monitor", "1280,0,1280,720", "--speed", "1"}};
     EXPECT_EQ(Tavrolin_S::EngineArguments(0, {{0, 0, 1280, 720}, {1280, 0, 1280, 720}}, options), expected);
 }

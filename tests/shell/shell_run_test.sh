@@ -124,6 +124,18 @@ stop_ends_the_ride_and_only_the_ride() {
   process_gone "$shell" || fail "--stop returned before the shell ended"
   wait_for_window Tavrolin_VC 1 >/dev/null && fail "--stop left the engine's window"
   shell_ends_with 0 5 --stop
+
+  # Two starts and a resume in the same instant: the start that takes the ride's mark is ended
+  # or, seeing the stop came after it began, never rides; the other ends at once.
+  local try first
+  for try in $(seq 20); do
+    start_shell /s
+    first=$shell_pid
+    start_shell /s
+    shell_ends_with 0 15 --stop
+    reaped_within "$first" 100 && reaped_within "$shell_pid" 100 || fail "try $try: a ride was left after --stop returned"
+  done
+  all_tavrolin_ended_within 50 || fail "engines left after start and stop: $(live_tavrolin_processes)"
 }
 
 # The words the engine started by shell $1 was given, on one line.

@@ -4,6 +4,9 @@
 # early Esc held until 2 s is the engine's own, tested with the engine.)
 source "$(dirname "$0")/e2e_common.sh"
 source "$scripts/wayland-compositors.sh"
+# An X display beside the compositors, for the mixed session's case alone.
+run_on_virtual_display "$@"
+x_display=$DISPLAY
 unset DISPLAY
 
 trap 'stop_compositor; cleanup' EXIT
@@ -115,6 +118,38 @@ the_ride_ends_with_its_compositor() {
   wait_for_playing_streams 0 10 || fail "music still plays 1 s after the compositor went"
 }
 
+# A Wayland session that also has an X display (XWayland): what means an X window rides on X11.
+a_mixed_session_keeps_x11_rides_on_x11() {
+  on_sway 1
+  local mixed=(env DISPLAY="$x_display" XDG_SESSION_TYPE=wayland)
+  DISPLAY=$x_display make_window host 320x200
+  local host=$window_id shows=""
+  "${mixed[@]}" "$bin/Tavrolin.scr" -window-id "$host" &
+  started+=("$!")
+  local hosted=$!
+  DISPLAY=$x_display wait_for_hosted_engine "$host" 150 >/dev/null || fail "no engine inside the X window"
+  for _ in $(seq 80); do
+    DISPLAY=$x_display import -window "$host" "$work/host.png" 2>/dev/null && planet_at "$work/host.png" 150+90 &&
+      { shows=yes; break; }
+    sleep 0.5
+  done
+  [ -n "$shows" ] || fail "the hosted ride drew no planet in the X window"
+  kill "$hosted"
+  reaped_within "$hosted" 50 || fail "the hosted ride outlived SIGTERM"
+
+  "${mixed[@]}" "$bin/Tavrolin.scr" --x11 /s &
+  started+=("$!")
+  local shell=$!
+  DISPLAY=$x_display wait_for_window Tavrolin_VC 150 >/dev/null || fail "--x11 /s showed no X window"
+  "${mixed[@]}" "$bin/Tavrolin.scr" --x11 --stop || fail "--x11 --stop could not end the X11 ride"
+  reaped_within "$shell" 50 || fail "--x11 --stop returned before the ride ended"
+
+  # weston has no layer shell: a wallpaper there would cover the windows.
+  stop_compositor
+  start_weston "$work/compositor" || fail "headless weston did not start"
+  shell_ends_with 1 30 --background
+}
+
 no_compositor_no_x_display_ends_at_once() {
   WAYLAND_DISPLAY=wayland-none shell_ends_with 1 5 /s
   [ "$(wc -l <"$shell_errors")" -eq 1 ] || fail "not one line for a missing compositor: $(cat "$shell_errors")"
@@ -127,4 +162,5 @@ a_wallpaper_rides_around_a_window_and_ends_on_sigterm
 the_idle_daemon_starts_the_ride_and_activity_stops_it
 the_ride_ends_with_its_compositor
 no_compositor_no_x_display_ends_at_once
-echo "shell wayland: 5 passed"
+a_mixed_session_keeps_x11_rides_on_x11
+echo "shell wayland: 6 passed"

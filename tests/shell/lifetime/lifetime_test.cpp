@@ -3,8 +3,10 @@
 #include "shell/lifetime/instance_lock.h"
 #include "shell/lifetime/lock_folder.h"
 #include "shell/lifetime/output_rides.h"
+#include "shell/lifetime/ride_stop.h"
 #include "shell/lifetime/session_bus.h"
 #include "shell/lifetime/signal_watch.h"
+#include "shell/lifetime/stop_stamp.h"
 
 #include "tests/support/temporary_folder.h"
 #include "tests/support/wait_until.h"
@@ -14,6 +16,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -359,4 +362,71 @@ TEST(OutputRides, EachEngineIsToldItsOutput)
     std::string line;
     std::getline(log, line);
     EXPECT_EQ(line, "--wayland --background --output end-3 --shell-pid " + std::to_string(getpid()));
+}
+
+TEST(InstanceLock, ALinkFifoOrFolderAtTheNameIsRefusedAndLeftAlone)
+{
+    PrivateRuntimeFolder runtime;
+    setenv("DISPLAY", ":47", 1);
+    InstanceLock other("lifetime-test-other");
+    ASSERT_TRUE(other.take()) << "makes the lock folder";
+    const std::filesystem::path name = runtime.path() / "tavrolin" / ":47@lifetime-test";
+    const std::filesystem::path target = runtime.path() / "target";
+    std::ofstream(target) << "kept";
+    const std::vector<std::pair<const char*, std::function<void()>>> intruders{
+        {"link", [&] { std::filesystem::create_symlink(target, name); }},
+        {"fifo", [&] { mkfifo(name.c_str(), 0600); }},
+        {"folder", [&] { std::filesystem::create_directory(name); }},
+    };
+    for (const auto& [kind, make] : intruders) {
+        InstanceLock lock("lifetime-test");
+        std::filesystem::remove(name);
+        make();
+        EXPECT_FALSE(lock.take()) << kind;
+        EXPECT_NE(lock.problem(), "") << kind;
+        EXPECT_TRUE(lock.heldElsewhere()) << kind << ": a preview must not show beside what it cannot see";
+        EXPECT_EQ(lock.holder(), 0) << kind;
+    }
+    std::filesystem::remove(name);
+    std::ifstream kept(target);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "kept");
+    unsetenv("DISPLAY");
+}
+
+TEST(RideStop, OnlyTheProcessHoldingTheMarkIsSignalled)
+{
+    PrivateRuntimeFolder runtime;
+    setenv("DISPLAY", ":47", 1);
+    // A bystander whose id stands in the mark's file, as a previous ride's once did.
+    const pid_t bystander = fork();
+    if (bystander == 0) {
+        pause();
+        _exit(0);
+    }
+    bool taken = false;
+    std::string problem;
+    const pid_t ride = childThatAnswered([&] { return TakeRideMark(problem) == RideMark::Taken; }, taken);
+    ASSERT_TRUE(taken);
+    std::ofstream(runtime.path() / "tavrolin" / ":47@ride") << bystander << "\n";
+    EXPECT_EQ(StopRide(std::chrono::milliseconds(200)), 0);
+    int status = 0;
+    const bool rideEnded = waitpid(ride, &status, WNOHANG) == ride;
+    EXPECT_TRUE(rideEnded && WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
+    if (!rideEnded) {
+        kill(ride, SIGKILL);
+        waitpid(ride, nullptr, 0);
+    }
+    EXPECT_EQ(waitpid(bystander, nullptr, WNOHANG), 0) << "the bystander was signalled";
+    // This process started before that stop: it must not ride now.
+    EXPECT_EQ(TakeRideMark(problem), RideMark::Stopped);
+    kill(bystander, SIGKILL);
+    waitpid(bystander, nullptr, 0);
+    unsetenv("DISPLAY");
+}
+
+TEST(StopStamp, AProcessStartIsReadPastANameWithBlanksAndBrackets)
+{
+    EXPECT_EQ(StartTicksOfStat("4242 (a) b (c)) S 1 4242 4242 0 -1 4194560 100 0 0 0 1 2 0 0 20 0 1 0 987654 12 34"),
+              987654);
+    EXPECT_EQ(StartTicksOfStat("4242 (short) S 1 2 3"), -1);
 }

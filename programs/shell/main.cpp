@@ -1,18 +1,18 @@
-#include "command_line.h"
-#include "entry.h"
-#include "lifetime/hosted_request.h"
-#include "lifetime/process_locks.h"
-#include "lifetime/ride_stop.h"
-#include "lifetime/session_bus.h"
-#include "lifetime/signal_watch.h"
+#include "shell/command_line.h"
+#include "shell/entry.h"
+#include "shell/lifetime/hosted_request.h"
+#include "shell/lifetime/process_locks.h"
+#include "shell/lifetime/ride_stop.h"
+#include "shell/lifetime/session_bus.h"
+#include "shell/lifetime/signal_watch.h"
 #include "platform/files/end_by_signal.h"
 #include "platform/files/standard_descriptors.h"
 #include "platform/files/wayland_socket.h"
 #include "platform/x11/display_available.h"
-#include "ride_options.h"
-#include "session_switches.h"
-#include "translation.h"
-#include "usage.h"
+#include "shell/ride_options.h"
+#include "shell/session_switches.h"
+#include "shell/translation.h"
+#include "shell/usage.h"
 #include "contract/window_system.h"
 
 #include <QApplication>
@@ -23,8 +23,7 @@ namespace {
 
 // Everything that needs the application, which is gone again when this returns. A stop signal
 // that ended it is left in stopSignal.
-int runApplication(int argc, char** argv, const std::string& commandText, CommandKind kind,
-                   const HostedRequest& hosted, const SessionSwitches& session, WindowSystem windowSystem,
+int runApplication(int argc, char** argv, const std::string& commandText, const HostedRequest& hosted, const SessionSwitches& session, WindowSystem windowSystem,
                    int& stopSignal)
 {
     qputenv("QT_QPA_PLATFORM", windowSystem == WindowSystem::Wayland ? "wayland" : "xcb");
@@ -48,10 +47,10 @@ int runApplication(int argc, char** argv, const std::string& commandText, Comman
         ? MainOnWayland(commandText, session, ending, status)
         : hosted.kind == HostedRequest::Kind::None ? Main(commandText, ending)
                                                    : MainHosted(hosted, status);
-    if (ending == Ending::MissingEngine || ending == Ending::NoLockFolder)
+    if (ending == Ending::MissingEngine || ending == Ending::LockUnusable)
         return 1;
     // A typo must not pass for a mode that does nothing.
-    if (ending == Ending::NoMode && kind == CommandKind::Unknown) {
+    if (ending == Ending::NoMode) {
         std::fputs(UnknownCommandLine(commandText).c_str(), stderr);
         return 2;
     }
@@ -85,29 +84,40 @@ int main(int argc, char** argv)
     // Qt takes its own switches out of argv; the command text is what the caller passed.
     const std::string commandText = CommandText(static_cast<int>(rest.size()), rest.data());
     const CommandKind kind = ClassifyCommand(static_cast<int>(withSwitches.size()), withSwitches.data());
+    if (kind == CommandKind::Unknown)
+        return RefuseUnknownCommand(CommandText(static_cast<int>(withSwitches.size()), withSwitches.data()));
+    const char letter = ModeLetter(commandText);
+    const HostedRequest hosted = ReadHostedRequest(session.rest, letter, std::getenv("XSCREENSAVER_WINDOW"));
+    const bool hostedRide = hosted.kind != HostedRequest::Kind::None;
+    const bool ownRide = kind == CommandKind::Known && !session.stop && !session.background && !hostedRide
+        && (commandText.empty() || letter == 'S');
+    if (OneRideOptions.given() && !(ownRide || hostedRide || session.background)) {
+        std::fputs(MisplacedOptionLine(CommandText(argc, argv)).c_str(), stderr);
+        return 2;
+    }
     if (kind == CommandKind::Help || kind == CommandKind::Version) {
         std::fputs((kind == CommandKind::Help ? ShellUsage() : VersionLine()).c_str(), stdout);
         return 0;
     }
-    if (!session.consistent()) {
-        std::fputs(UnknownCommandLine(CommandText(static_cast<int>(withSwitches.size()), withSwitches.data())).c_str(),
-                   stderr);
-        return 2;
-    }
-    const HostedRequest hosted = ReadHostedRequest(session.rest, ModeLetter(commandText), std::getenv("XSCREENSAVER_WINDOW"));
     if (hosted.kind == HostedRequest::Kind::Malformed) {
         std::fprintf(stderr, "Tavrolin.scr: %s\n", hosted.problem.c_str());
         return 2;
     }
     // Finding windows by title and reparenting into a foreign window exist only on X11 (through
     // XWayland on a Wayland desktop).
-    const bool x11Only = session.x11 || hosted.kind != HostedRequest::Kind::None || ModeLetter(commandText) == 'P';
+    const bool x11Only = session.x11 || hostedRide || letter == 'P';
     SessionEnvironment environment{std::getenv("WAYLAND_DISPLAY"), std::getenv("DISPLAY"),
                                    std::getenv("XDG_SESSION_TYPE"), true};
     WindowSystem windowSystem = ChooseWindowSystem(environment, x11Only);
     if (windowSystem == WindowSystem::Wayland && !WaylandSocketAvailable()) {
         environment.waylandReachable = false;
         windowSystem = ChooseWindowSystem(environment, x11Only);
+    }
+    if (!session.output.empty() && (windowSystem == WindowSystem::X11 || letter == 'C')) {
+        std::fprintf(stderr, "tavrolin: --output goes only with a ride on Wayland, not with '%s' on %s; try "
+                             "'tavrolin --help'\n", CommandText(argc, argv).c_str(),
+                     windowSystem == WindowSystem::X11 ? "X11" : "Wayland");
+        return 2;
     }
     if (windowSystem == WindowSystem::Wayland)
         UseWaylandDisplayLocks();
@@ -126,12 +136,23 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "Tavrolin.scr: cannot open the X display\n");
         return 1;
     }
-    // As early as can be, so that an idle daemon's --stop right after its start finds the ride.
-    if (!session.background && hosted.kind == HostedRequest::Kind::None
-        && (commandText.empty() || ModeLetter(commandText) == 'S'))
-        TakeRideMark();
+    // As early as can be, so that an idle daemon's --stop right after its start finds the ride,
+    // and before the run lock, so that of two starts the one that goes on is the marked one.
+    if (ownRide) {
+        std::string problem;
+        switch (TakeRideMark(problem)) {
+        case RideMark::Taken:
+            break;
+        case RideMark::Elsewhere:
+        case RideMark::Stopped:
+            return 0;
+        case RideMark::Refused:
+            std::fprintf(stderr, "Tavrolin.scr: %s\n", problem.c_str());
+            return 1;
+        }
+    }
     int stopSignal = 0;
-    const int status = runApplication(argc, argv, commandText, kind, hosted, session, windowSystem, stopSignal);
+    const int status = runApplication(argc, argv, commandText, hosted, session, windowSystem, stopSignal);
     // The ending has run in full; parents such as xscreensaver expect a saver to die by the
     // signal that stopped it.
     if (stopSignal != 0)
