@@ -11,7 +11,7 @@
 #include "tests/support/gl_drawing_test.h"
 #include "tests/support/temporary_folder.h"
 
-#include <GL/freeglut.h>
+#include <GL/gl.h>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -1,6 +1,6 @@
 // No X server a test can start here has DPMS (Xvfb, Xephyr and Xorg's dummy driver lack it), so
 // the monitors' power enters at this decision instead of through the server.
-#include "platform/glut/ride_sight.h"
+#include "platform/xlib/ride_sight.h"
 
 #include <X11/extensions/dpmsconst.h>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "platform/glut/ride_sight.h"
+#include "platform/xlib/ride_sight.h"
 
 bool RideSight::seen() const
 {
