@@ -7,7 +7,7 @@
 #include "engine/ride_loop.h"
 #include "engine/scene/kept_frame.h"
 #include "engine/scene/overlay.h"
-#include "platform/files/work_folder.h"
+#include "files/work_folder.h"
 #include "platform/xlib/xlib_ride.h"
 
 #include <GL/gl.h>

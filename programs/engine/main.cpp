@@ -2,8 +2,8 @@
 // system's driver and ends the process once, the same way for each.
 #include "contract/engine_contract.h"
 #include "engine/ride_loop.h"
-#include "platform/files/end_with_parent.h"
-#include "platform/files/standard_descriptors.h"
+#include "files/end_with_parent.h"
+#include "files/standard_descriptors.h"
 #include "platform/wayland/wayland_window_system.h"
 #include "platform/xlib/xlib_ride.h"
 #include "programs/engine/engine_options.h"

@@ -6,8 +6,8 @@
 #include "engine/scene/overlay.h"
 #include "engine/scene/pattern_texture.h"
 #include "engine/scene/picture_texture.h"
-#include "platform/files/profile.h"
-#include "platform/files/work_folder.h"
+#include "files/profile.h"
+#include "files/work_folder.h"
 #include "tests/support/gl_drawing_test.h"
 #include "tests/support/temporary_folder.h"
 

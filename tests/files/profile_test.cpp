@@ -1,4 +1,4 @@
-#include "platform/files/profile.h"
+#include "files/profile.h"
 #include "tests/support/fifo_probe.h"
 #include "tests/support/temporary_folder.h"
 

@@ -1,4 +1,4 @@
-#include "platform/files/work_folder.h"
+#include "files/work_folder.h"
 #include "tests/support/temporary_folder.h"
 
 #include <gtest/gtest.h>

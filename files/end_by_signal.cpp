@@ -1,4 +1,4 @@
-#include "platform/files/end_by_signal.h"
+#include "files/end_by_signal.h"
 
 #include <csignal>
 #include <cstdio>

@@ -1,6 +1,6 @@
-#include "platform/files/end_by_signal.h"
-#include "platform/files/program_folder.h"
-#include "platform/files/start_program.h"
+#include "files/end_by_signal.h"
+#include "files/program_folder.h"
+#include "files/start_program.h"
 #include "tests/support/temporary_folder.h"
 
 #include <chrono>
@@ -83,7 +83,7 @@ TEST(EndBySignalTest, DiesByThatSignalEvenWhereItWasCaughtOrBlocked)
 
 TEST(ProgramFolderTest, IsTheFolderOfTheRunningExecutable)
 {
-    EXPECT_TRUE(std::filesystem::exists(ProgramFolder() / "platform_files_tests"));
+    EXPECT_TRUE(std::filesystem::exists(ProgramFolder() / "files_tests"));
 }
 
 }

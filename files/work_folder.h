@@ -26,5 +26,3 @@ inline constexpr const char* SettingsFileName = "Tavrolin.ini";
 inline constexpr const char* CharacterSheetFileName = "Tavrolin1.alo";
 inline constexpr const char* SpherePictureFileName = "Tavrolin2.alo";
 
-// The one section of the settings file.
-inline constexpr const char* SettingsSection = "Section";
