@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/gl/embedded_window.h"
+#include "platform/gl/drawing_size.h"
 
 #include <X11/Xlib.h>
 
