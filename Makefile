@@ -20,7 +20,7 @@ run: build
 # The unit and GL tests and the fuzz corpora once more under AddressSanitizer and
 # UndefinedBehaviorSanitizer, in a tree of their own.
 SANITIZE_DIR ?= build-sanitize
-SANITIZED_TESTS = platform_files_tests platform_picture_tests engine_tests engine_drawing_tests \
+SANITIZED_TESTS = files_tests platform_picture_tests engine_tests engine_drawing_tests \
 	profile_read_fuzz_replay profile_write_fuzz_replay picture_load_fuzz_replay command_line_fuzz_replay
 
 test: build sanitize
@@ -30,7 +30,7 @@ sanitize: setup
 	@cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVROLIN_SANITIZE=ON >/dev/null
 	@cmake --build $(SANITIZE_DIR) -j $(JOBS) --target $(SANITIZED_TESTS)
 	@cd $(SANITIZE_DIR) && ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
-		ctest --output-on-failure -j $(JOBS) -R '^(platform_files_tests|platform_picture_tests|engine_tests|engine_drawing_tests|.*_fuzz_corpus)$$'
+		ctest --output-on-failure -j $(JOBS) -R '^(files_tests|platform_picture_tests|engine_tests|engine_drawing_tests|.*_fuzz_corpus)$$'
 
 fuzz: setup
 	@scripts/fuzz

@@ -1,25 +1,25 @@
-// Frame time of the real engine frame against the floor every frame must pay (depth clear, the
-// trails' dimming of the previous frame with the copy where the driver needs one, swap), measured
-// alternately in one run on the current display; with --paced also the CPU time of both paced to
-// the display as the engine paces itself.
+// Frame time of the real engine frame on the engine's own X11 window system against two floors
+// every frame must pay, measured in turns in one run on the current display: the trails' dimming
+// of the previous frame laid back from a copy (as on drivers that keep no back buffer), and the
+// same dimming in place; each with a depth clear and the swap. Says which path the engine took.
 #include "engine/engine_state.h"
 #include "engine/frame_loop.h"
+#include "engine/ride_loop.h"
 #include "engine/scene/kept_frame.h"
 #include "engine/scene/overlay.h"
-#include "platform/files/work_folder.h"
-#include "platform/gl/back_buffer_age.h"
-#include "platform/glut/display_pacing.h"
+#include "files/work_folder.h"
+#include "platform/xlib/xlib_ride.h"
 
-#include <GL/freeglut.h>
+#include <GL/gl.h>
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -40,33 +40,28 @@ void writePicture(const std::filesystem::path& file, int size, bool black)
         }
 }
 
-void engineFrame()
+KeptFrame floorKept;
+RideHooks engine;
+
+void engineFrame(std::int64_t now)
 {
-    nowMs = glutGet(GLUT_ELAPSED_TIME);
-    keptFrame.setBackBufferKept(BackBufferAge() == 1);
-    frame();
-    glutSwapBuffers();
+    engine.frame(now);
 }
 
-KeptFrame floorKept;
-
-void floorFrame()
+void copyFloorFrame(std::int64_t)
 {
-    setOverlayProjection(glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT));
-    floorKept.setBackBufferKept(BackBufferAge() == 1);
-    floorKept.fadeBack(0.33f, glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT));
+    setOverlayProjection(windowWidth, windowHeight);
+    floorKept.setBackBufferKept(false);
+    floorKept.fadeBack(0.33f, windowWidth, windowHeight);
     glClear(GL_DEPTH_BUFFER_BIT);
     floorKept.keep();
-    glutSwapBuffers();
 }
 
-// The floor without the copy: what it costs where the driver keeps the back buffer.
-void blendOnlyFrame()
+void inPlaceFloorFrame(std::int64_t)
 {
-    setOverlayProjection(glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT));
-    drawFadeQuad(0.33f, glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT));
+    setOverlayProjection(windowWidth, windowHeight);
+    drawFadeQuad(0.33f, windowWidth, windowHeight);
     glClear(GL_DEPTH_BUFFER_BIT);
-    glutSwapBuffers();
 }
 
 double processSeconds()
@@ -76,53 +71,116 @@ double processSeconds()
     return now.tv_sec + now.tv_nsec * 1e-9;
 }
 
-struct PacedRun {
-    int frames = 0;
-    double wallSeconds = 0;
-    double cpuSeconds = 0;
-
-    double framesPerSecond() const { return frames / wallSeconds; }
-};
-
-void pacedFor(void (*draw)(), double seconds, PacedRun& run)
-{
-    glFinish();
-    const double cpuStart = processSeconds();
-    const auto start = Clock::now();
-    while (std::chrono::duration<double>(Clock::now() - start).count() < seconds) {
-        waitForNextFrame();
-        draw();
-        ++run.frames;
-    }
-    glFinish();
-    run.wallSeconds += std::chrono::duration<double>(Clock::now() - start).count();
-    run.cpuSeconds += processSeconds() - cpuStart;
-}
-
-// Wall time per frame; adds the process's CPU time per frame (every renderer thread) to cpuMs.
-double millisecondsPerFrame(void (*draw)(), int frames, std::vector<double>& cpuMs)
-{
-    glFinish();
-    const double cpuStart = processSeconds();
-    const auto start = Clock::now();
-    for (int i = 0; i < frames; ++i)
-        draw();
-    glFinish();
-    cpuMs.push_back((processSeconds() - cpuStart) * 1000 / frames);
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count() / frames;
-}
-
 double median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
 }
 
+// Short rounds, each running the engine and the floors next to each other in time, the first
+// two taking turns at going first, so the machine's own drift falls on both sides of every ratio.
+constexpr int rounds = 12;
+constexpr int framesPerBatch = 100;
+enum Kind { Engine, CopyFloor, InPlaceFloor };
+constexpr std::array<void (*)(std::int64_t), 3> drawers = {engineFrame, copyFloorFrame, inPlaceFloorFrame};
+
+struct Measures {
+    std::array<std::vector<double>, 3> wallMs;
+    std::array<std::vector<double>, 3> cpuMs;
+};
+Measures measures;
+bool engineCopied = false;
+
+Kind kindOf(int batch)
+{
+    const int round = batch / 3;
+    const int turn = batch % 3;
+    if (turn == 2)
+        return InPlaceFloor;
+    return (turn == 0) == (round % 2 == 0) ? CopyFloor : Engine;
 }
 
-int main(int argc, char** argv)
+int batch = -1;
+int framesInBatch = 0;
+Clock::time_point batchStart;
+double batchCpu = 0;
+
+// Runs the rides past the fade-in and the title, as most of a ride is, then the batches; each
+// batch is timed from its first frame to the first of the next, so its swaps count too.
+bool benchFrame(std::int64_t now)
 {
-    const bool paced = argc > 1 && std::strcmp(argv[1], "--paced") == 0;
+    if (batch < 0) {
+        engineFrame(now);
+        if (now < 10500)
+            return true;
+        batch = 0;
+        glFinish();
+        batchStart = Clock::now();
+        batchCpu = processSeconds();
+    } else if (framesInBatch == framesPerBatch) {
+        glFinish();
+        const Kind kind = kindOf(batch);
+        measures.wallMs[kind].push_back(std::chrono::duration<double, std::milli>(Clock::now() - batchStart).count() /
+                                        framesPerBatch);
+        measures.cpuMs[kind].push_back((processSeconds() - batchCpu) * 1000 / framesPerBatch);
+        if (kind == Engine)
+            engineCopied = keptFrame.copying();
+        if (++batch == rounds * 3)
+            return false;
+        framesInBatch = 0;
+        batchStart = Clock::now();
+        batchCpu = processSeconds();
+    }
+    drawers[kindOf(batch)](now);
+    ++framesInBatch;
+    return true;
+}
+
+void noKey(unsigned char)
+{
+}
+
+bool neverOver(std::int64_t)
+{
+    return false;
+}
+
+bool neverStopped()
+{
+    return false;
+}
+
+void release()
+{
+    engine.release();
+    floorKept.release();
+}
+
+void report()
+{
+    const auto ratioTo = [](Kind floor) {
+        std::vector<double> ratios;
+        for (int round = 0; round < rounds; ++round)
+            ratios.push_back(measures.wallMs[Engine][round] / measures.wallMs[floor][round]);
+        return median(ratios);
+    };
+    const int width = windowWidth;
+    const int height = windowHeight;
+    std::printf("%dx%d  engine %.2f ms/frame (%s)  floor with the copy %.2f ms  in place %.2f ms  [%d frames each]\n",
+                width, height, median(measures.wallMs[Engine]),
+                engineCopied ? "copying each frame: the driver keeps no back buffer" : "back buffer kept, no copy",
+                median(measures.wallMs[CopyFloor]), median(measures.wallMs[InPlaceFloor]), rounds * framesPerBatch);
+    std::printf("%dx%d  ratio to the in-place floor %.2f, to the floor with the copy %.2f\n", width, height,
+                ratioTo(InPlaceFloor), ratioTo(CopyFloor));
+    std::printf("%dx%d  CPU time per frame: engine %.2f ms  floor with the copy %.2f ms  in place %.2f ms\n", width,
+                height, median(measures.cpuMs[Engine]), median(measures.cpuMs[CopyFloor]),
+                median(measures.cpuMs[InPlaceFloor]));
+}
+
+}
+
+int main()
+{
     const std::filesystem::path home = std::filesystem::temp_directory_path() / "tavrolin-bench";
     setenv("HOME", home.c_str(), 1);
     setenv("XDG_CONFIG_HOME", (home / ".config").c_str(), 1);
@@ -130,67 +188,17 @@ int main(int argc, char** argv)
     writePicture(WorkFolderPath() / CharacterSheetFileName, 128, true);
     writePicture(WorkFolderPath() / SpherePictureFileName, 256, false);
 
-    glutInit(&argc, argv);
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowPosition(0, 0);
-    const int width = glutGet(GLUT_SCREEN_WIDTH);
-    const int height = glutGet(GLUT_SCREEN_HEIGHT);
-    glutInitWindowSize(width, height);
-    glutCreateWindow("Tavrolin_VC");
-    glutDisplayFunc([] {});
-    glutMainLoopEvent();
-    windowWidth = width;
-    windowHeight = height;
-    textOverlay.viewportWidth = width;
-    textOverlay.viewportHeight = height;
-    glViewport(0, 0, width, height);
-    initEngine();
-
-    // Past the fade-in and the title, as most of a ride is.
-    while (glutGet(GLUT_ELAPSED_TIME) < 10500)
-        engineFrame();
-
-    // Short rounds, each pairing the engine with the floor next to it in time and taking turns
-    // at going first, so the machine's own drift falls on both sides of every ratio.
-    const int rounds = 12;
-    const int framesPerRound = 100;
-    std::vector<double> engine, floor, blendOnly, engineCpu, floorCpu, blendOnlyCpu, ratios;
-    for (int round = 0; round < rounds; ++round) {
-        if (round % 2 == 0) {
-            floor.push_back(millisecondsPerFrame(floorFrame, framesPerRound, floorCpu));
-            engine.push_back(millisecondsPerFrame(engineFrame, framesPerRound, engineCpu));
-        } else {
-            engine.push_back(millisecondsPerFrame(engineFrame, framesPerRound, engineCpu));
-            floor.push_back(millisecondsPerFrame(floorFrame, framesPerRound, floorCpu));
-        }
-        ratios.push_back(engine.back() / floor.back());
-        blendOnly.push_back(millisecondsPerFrame(blendOnlyFrame, framesPerRound, blendOnlyCpu));
-    }
-    const double engineMs = median(engine);
-    const double floorMs = median(floor);
-    std::printf("%dx%d  ratio %.2f  engine %.2f ms/frame (%.0f fps)  floor %.2f ms/frame (%.0f fps)  [%d frames each]\n",
-                width, height, median(ratios), engineMs, 1000 / engineMs, floorMs, 1000 / floorMs,
-                framesPerRound * rounds);
-    std::printf("%dx%d  CPU time per frame: ratio %.2f  engine %.2f ms  floor %.2f ms\n", width, height,
-                median(engineCpu) / median(floorCpu), median(engineCpu), median(floorCpu));
-    std::printf("%dx%d  frame copy %s: floor %.2f ms with it, %.2f ms blending in place (CPU %.2f / %.2f ms)\n",
-                width, height, floorKept.copying() ? "in use (driver keeps no back buffer)" : "not needed", floorMs,
-                median(blendOnly), median(floorCpu), median(blendOnlyCpu));
-
-    if (paced) {
-        startPacing(true, 0, 0, width, height);
-        // One-second slices taking turns, as the unpaced rounds do.
-        PacedRun floorRun, engineRun;
-        for (int slice = 0; slice < 6; ++slice) {
-            pacedFor(slice % 2 == 0 ? floorFrame : engineFrame, 1, slice % 2 == 0 ? floorRun : engineRun);
-            pacedFor(slice % 2 == 0 ? engineFrame : floorFrame, 1, slice % 2 == 0 ? engineRun : floorRun);
-        }
-        std::printf("%dx%d  paced: engine %.1f fps, CPU %.2f s; floor %.1f fps, CPU %.2f s; CPU ratio %.2f  [6 s each]\n",
-                    width, height, engineRun.framesPerSecond(), engineRun.cpuSeconds, floorRun.framesPerSecond(),
-                    floorRun.cpuSeconds, engineRun.cpuSeconds / floorRun.cpuSeconds);
-    }
+    int stopPipe[2] = {-1, -1};
+    if (pipe(stopPipe) != 0)
+        return 1;
+    XlibRideOptions options;
+    options.unpaced = true;
+    engine = RideLoopHooks(RideChoice{}, neverStopped, stopPipe[0]);
+    const RideHooks hooks{engine.start, engine.resize, engine.backBufferKept, benchFrame, noKey,
+                          neverOver,    release,       engine.now,            stopPipe[0]};
+    const int status = RunXlibRide(hooks, options);
+    if (status == 0 && batch == rounds * 3)
+        report();
     std::filesystem::remove_all(home);
-    releaseResources();
-    floorKept.release();
-    return 0;
+    return status;
 }

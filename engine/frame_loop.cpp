@@ -9,7 +9,7 @@
 #include "engine/scene/light.h"
 #include "engine/scene/overlay.h"
 #include "engine/scene/picture_texture.h"
-#include "platform/files/work_folder.h"
+#include "files/work_folder.h"
 
 #include <GL/gl.h>
 #include <cmath>

@@ -5,8 +5,8 @@
 #include "engine/random.h"
 #include "engine/scene/pattern_texture.h"
 #include "engine/scene/picture_texture.h"
-#include "platform/files/profile.h"
-#include "platform/files/work_folder.h"
+#include "files/profile.h"
+#include "files/work_folder.h"
 
 #include <GL/gl.h>
 #include <cstdio>

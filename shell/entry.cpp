@@ -2,7 +2,7 @@
 
 #include "command_line.h"
 #include "path_text.h"
-#include "platform/files/work_folder.h"
+#include "files/work_folder.h"
 #include "platform/x11/find_window.h"
 #include "platform/x11/root_window.h"
 #include "platform/x11/show_cursor.h"

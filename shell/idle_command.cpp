@@ -7,8 +7,8 @@
 #include "lifetime/process_locks.h"
 #include "lifetime/session_bus.h"
 #include "lifetime/signal_watch.h"
-#include "platform/files/end_by_signal.h"
-#include "platform/files/wayland_socket.h"
+#include "files/end_by_signal.h"
+#include "files/wayland_socket.h"
 #include "platform/idle/open_idle_source.h"
 
 #include <QCoreApplication>

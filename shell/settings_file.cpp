@@ -2,9 +2,9 @@
 
 #include "number_text.h"
 #include "path_text.h"
-#include "platform/files/profile.h"
-#include "platform/files/program_folder.h"
-#include "platform/files/work_folder.h"
+#include "files/profile.h"
+#include "files/program_folder.h"
+#include "files/work_folder.h"
 #include "shell_settings.h"
 
 #include <cmath>

@@ -1,8 +1,8 @@
 #include "tavrolin_s.h"
 
 #include "contract/engine_contract.h"
-#include "platform/files/program_folder.h"
-#include "platform/files/work_folder.h"
+#include "files/program_folder.h"
+#include "files/work_folder.h"
 #include "platform/picture/save_picture.h"
 #include "platform/x11/find_window.h"
 #include "platform/x11/show_cursor.h"

@@ -1,7 +1,7 @@
 #include "engine/scene/picture_texture.h"
 
 #include "engine/scene/texture_upload.h"
-#include "platform/files/regular_file.h"
+#include "files/regular_file.h"
 
 #include <GL/gl.h>
 #include <vector>

@@ -6,9 +6,12 @@
 bool HasGlxExtension(const char* name)
 {
     Display* display = glXGetCurrentDisplay();
-    if (!display)
-        return false;
-    const char* extensions = glXQueryExtensionsString(display, DefaultScreen(display));
+    return display && HasGlxExtension(display, DefaultScreen(display), name);
+}
+
+bool HasGlxExtension(Display* display, int screen, const char* name)
+{
+    const char* extensions = glXQueryExtensionsString(display, screen);
     if (!extensions)
         return false;
     const std::size_t length = std::strlen(name);

@@ -2,16 +2,17 @@
 // system's driver and ends the process once, the same way for each.
 #include "contract/engine_contract.h"
 #include "engine/ride_loop.h"
-#include "platform/files/end_with_parent.h"
-#include "platform/files/standard_descriptors.h"
-#include "platform/glut/glut_ride.h"
+#include "files/end_with_parent.h"
+#include "files/standard_descriptors.h"
 #include "platform/wayland/wayland_window_system.h"
+#include "platform/xlib/xlib_ride.h"
 #include "programs/engine/engine_options.h"
 #include "programs/engine/engine_usage.h"
 #include "programs/engine/session_environment.h"
 #include "programs/engine/stop_request.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -24,12 +25,19 @@ int misused(const std::string& what)
 
 int runOnX11(const EngineOptions& options, const RideHooks& hooks)
 {
-    GlutRideOptions glut;
-    glut.hostWindow = options.hostWindow;
-    if (options.hasMonitor)
-        glut.monitor = Monitor{options.monitorX, options.monitorY, options.monitorWidth, options.monitorHeight};
-    glut.unpaced = options.unpaced;
-    return RunGlutRide(glut, hooks);
+    XlibRideOptions xlib;
+    xlib.hostWindow = options.hostWindow;
+    if (options.hasMonitor) {
+        xlib.x = options.monitorX;
+        xlib.y = options.monitorY;
+        xlib.width = options.monitorWidth;
+        xlib.height = options.monitorHeight;
+    }
+    xlib.unpaced = options.unpaced;
+    // Tests compare the frames of both trails paths on one driver.
+    const char* forceCopy = std::getenv("TAVROLIN_FORCE_FRAME_COPY");
+    xlib.forceFrameCopy = forceCopy && *forceCopy;
+    return RunXlibRide(hooks, xlib);
 }
 
 int runOnWayland(const EngineOptions& options, const RideHooks& hooks)

@@ -1,6 +1,6 @@
 #include "programs/engine/session_environment.h"
 
-#include "platform/files/wayland_socket.h"
+#include "files/wayland_socket.h"
 
 #include <cstdlib>
 

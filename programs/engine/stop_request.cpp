@@ -1,6 +1,6 @@
 #include "programs/engine/stop_request.h"
 
-#include "platform/files/end_by_signal.h"
+#include "files/end_by_signal.h"
 
 #include <cerrno>
 #include <csignal>

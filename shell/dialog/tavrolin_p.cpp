@@ -10,7 +10,7 @@
 #include "shell/path_text.h"
 #include "shell/settings_file.h"
 #include "shell/shell_settings.h"
-#include "platform/files/work_folder.h"
+#include "files/work_folder.h"
 #include "track_number.h"
 #include "value_text.h"
 

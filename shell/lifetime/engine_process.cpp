@@ -2,7 +2,7 @@
 
 #include "contract/engine_contract.h"
 
-#include "platform/files/start_program.h"
+#include "files/start_program.h"
 
 #include <chrono>
 #include <csignal>

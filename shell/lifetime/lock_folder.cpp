@@ -1,6 +1,6 @@
 #include "lock_folder.h"
 
-#include "platform/files/private_folder.h"
+#include "files/private_folder.h"
 
 #include <cstdlib>
 #include <string>

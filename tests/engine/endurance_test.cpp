@@ -3,7 +3,7 @@
 #include "tests/support/gl_test_window.h"
 #include "tests/support/temporary_folder.h"
 
-#include <GL/freeglut.h>
+#include <GL/gl.h>
 #include <atomic>
 #include <cmath>
 #include <cstdlib>

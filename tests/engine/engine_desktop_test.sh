@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The real engine on the desktops users have: frames paced on a display that ignores the swap
-# interval, trails on a driver that keeps nothing of the back buffer, staying on top of a window
+# interval, trails on a driver that keeps nothing of the back buffer, and without a frame copy on
+# one whose config keeps it, staying on top of a window
 # manager's new windows with the keyboard held, one ride per monitor, and no frames while nobody
 # can see the ride.
 set -euo pipefail
@@ -40,6 +41,31 @@ paced_and_trails_on_a_discarding_driver() {
   above "$lit" 0.0005 || fail "no ride on the screen (lit fraction $lit)"
   xdotool key Escape
   gone_within "$ride" 30 || { kill "$ride"; fail "Esc did not end the ride"; }
+}
+
+# Frame copies so far, from the second line of a probe log $1.
+copies() { sed -n 2p "$1" 2>/dev/null | tr -d ' ' | grep . || echo 0; }
+
+# Mesa's software renderer offers configs whose swap copies: the ride takes one and makes no
+# frame copy of its own. Its frames match those of the copying path, which TAVROLIN_FORCE_FRAME_COPY
+# forces for this comparison; the probe steps the ride's clock 16 ms a swap for fixed ride times.
+trails_without_a_copy_where_the_config_keeps_the_back_buffer() {
+  local path
+  for path in kept copied; do
+    local log=$work/swaps-$path force=""
+    [ "$path" = copied ] && force=1
+    TAVROLIN_FORCE_FRAME_COPY=$force TAVROLIN_FRAME_CLOCK_MS=16 TAVROLIN_SAVE_FRAME="200 $work/$path.ppm" \
+      start_ride "$log" --unpaced
+    until_within '[ "$(swaps "$log")" -gt 200 ]' 300 || { kill "$ride"; fail "the $path ride did not reach frame 200"; }
+    kill "$ride"
+    gone_within "$ride" 30 || fail "SIGTERM did not end the $path ride"
+  done
+  [ "$(copies "$work/swaps-kept")" -eq 0 ] || fail "$(copies "$work/swaps-kept") frame copies with the back buffer kept"
+  [ "$(copies "$work/swaps-copied")" -ge 200 ] || fail "the forced copy made only $(copies "$work/swaps-copied") copies"
+  above "$(fraction "$work/kept.ppm" "" 'intensity > 0.3 ? 1 : 0')" 0.0005 || fail "no ride in frame 200"
+  local differ
+  differ=$(compare -metric AE -fuzz 1% "$work/kept.ppm" "$work/copied.ppm" null: 2>&1) || true
+  [ "$differ" = 0 ] || fail "$differ pixels of frame 200 differ between the kept and the copied trails"
 }
 
 stays_on_top_under_a_window_manager() {
@@ -152,8 +178,7 @@ rests_while_nobody_can_see_it() {
   until_within '[ -s "$work/host" ]' 100 || fail "the host window did not appear"
   host=$(head -n 1 "$work/host")
   log=$work/swaps-rest
-  # Unpaced, so that only resting keeps it asleep: freeglut itself skips the drawing of a covered
-  # window, but not the idle loop around it.
+  # Unpaced, so that only resting keeps it asleep, not the wait for the next frame.
   start_ride "$log" --window-id "$host" --unpaced
   until_within '[ "$(swaps "$log")" -ge 30 ]' 150 || fail "the hosted ride did not start swapping"
   export host log ride
@@ -197,8 +222,9 @@ bounded_inside_a_huge_host() {
   kill "$host_pid"
 }
 
-export -f fail gone_within until_within output_within cpu_ticks swaps swap_time start_ride fraction above \
+export -f fail gone_within until_within output_within cpu_ticks swaps swap_time copies start_ride fraction above \
   hosted_engine_window wait_for_hosted_engine paced_and_trails_on_a_discarding_driver \
+  trails_without_a_copy_where_the_config_keeps_the_back_buffer \
   stays_on_top_under_a_window_manager one_ride_per_monitor rests_while rests_while_nobody_can_see_it bounded_inside_a_huge_host
 export bin work
 # Runs one case on a virtual display of size $1. A command that fails under set -e names itself,
@@ -218,8 +244,9 @@ run_case() {
 }
 # Small enough that frames fit the refresh period even on a busy machine.
 run_case 640x360 paced_and_trails_on_a_discarding_driver
+run_case 640x360 trails_without_a_copy_where_the_config_keeps_the_back_buffer
 run_case 1280x720 stays_on_top_under_a_window_manager
 run_case 2560x720 one_ride_per_monitor
 run_case 640x360 bounded_inside_a_huge_host
 run_case 1280x720 rests_while_nobody_can_see_it
-echo "engine desktop: 5 passed, 0 failed"
+echo "engine desktop: 6 passed, 0 failed"

@@ -6,12 +6,12 @@
 #include "engine/scene/overlay.h"
 #include "engine/scene/pattern_texture.h"
 #include "engine/scene/picture_texture.h"
-#include "platform/files/profile.h"
-#include "platform/files/work_folder.h"
+#include "files/profile.h"
+#include "files/work_folder.h"
 #include "tests/support/gl_drawing_test.h"
 #include "tests/support/temporary_folder.h"
 
-#include <GL/freeglut.h>
+#include <GL/gl.h>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -1,6 +1,6 @@
 // Any settings file and any names: the reads end, stay inside the buffer and never crash.
 #include "fuzz_input.h"
-#include "platform/files/profile.h"
+#include "files/profile.h"
 
 #include <cstdlib>
 

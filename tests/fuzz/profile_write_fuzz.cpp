@@ -1,7 +1,7 @@
 // Any settings file and any section, key and value: a refused write changes no byte; a write
 // that succeeds changes only its own entry, and no name or value makes or hides another one.
 #include "fuzz_input.h"
-#include "platform/files/profile.h"
+#include "files/profile.h"
 
 #include <cstdlib>
 #include <map>

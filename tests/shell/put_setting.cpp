@@ -1,7 +1,7 @@
 // A helper for the end-to-end scripts: writes one key of the settings file in the work folder
 // with the shell's own profile functions, so a script needs no Shift-JIS key names.
 //   tavrolin_put_setting <Scale|Fast|BgmKind|BgmRepeat|BgmFile> <value>
-#include "platform/files/work_folder.h"
+#include "files/work_folder.h"
 #include "shell/settings_file.h"
 
 #include <cstdio>
@@ -17,6 +17,6 @@ int main(int argc, char** argv)
         return 2;
     }
     MakeWorkFolder();
-    PutIniString(SettingsSection, keys.at(argv[1]), argv[2], SettingsFilePath());
+    PutIniString(SettingsSectionName, keys.at(argv[1]), argv[2], SettingsFilePath());
     return 0;
 }

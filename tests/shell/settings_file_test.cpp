@@ -1,5 +1,5 @@
-#include "platform/files/program_folder.h"
-#include "platform/files/work_folder.h"
+#include "files/program_folder.h"
+#include "files/work_folder.h"
 #include "shell/path_text.h"
 #include "shell/settings_file.h"
 #include "shell/shell_settings.h"

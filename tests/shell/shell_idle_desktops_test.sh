@@ -56,11 +56,11 @@ CONFIG
 
 end_desktop() {
   local pid
-  for pid in "${desktop[@]}"; do kill "$pid" 2>/dev/null; reaped_within "$pid" 50 || kill -KILL "$pid"; done
+  for pid in "${desktop[@]}"; do kill "$pid" 2>/dev/null || true; reaped_within "$pid" 50 || kill -KILL "$pid"; done
   desktop=()
   # What the desktop started in turn (gnome-shell's input method daemons).
   for pid in $(pgrep -U nobody); do
-    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "XDG_RUNTIME_DIR=$runtime" && kill "$pid" 2>/dev/null
+    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "XDG_RUNTIME_DIR=$runtime" && { kill "$pid" 2>/dev/null || true; }
   done
   true
 }

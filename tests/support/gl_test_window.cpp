@@ -3,8 +3,9 @@
 #include "engine/engine_state.h"
 #include "engine/scene/overlay.h"
 
-#include <GL/freeglut.h>
 #include <gtest/gtest.h>
+// After GoogleTest: Xlib's macros (None, Bool) would clash with its names.
+#include <GL/glx.h>
 
 void makeGlTestWindow(int width, int height)
 {
@@ -18,17 +19,23 @@ void makeGlTestWindow(int width, int height)
     }
     madeWidth = windowWidth = width;
     madeHeight = windowHeight = height;
-    int argc = 1;
-    char name[] = "gl-test";
-    char* argv[] = {name, nullptr};
-    glutInit(&argc, argv);
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowPosition(0, 0);
-    glutInitWindowSize(width, height);
-    glutCreateWindow("gl-test");
-    // freeglut insists on a display callback; tests draw on their own schedule.
-    glutDisplayFunc([] {});
-    glutMainLoopEvent();
+    Display* display = XOpenDisplay(nullptr);
+    ASSERT_NE(display, nullptr) << "no X display";
+    int wanted[] = {GLX_RGBA, GLX_DOUBLEBUFFER, GLX_RED_SIZE, 1, GLX_GREEN_SIZE, 1, GLX_BLUE_SIZE, 1,
+                    GLX_DEPTH_SIZE, 1, None};
+    XVisualInfo* visual = glXChooseVisual(display, DefaultScreen(display), wanted);
+    ASSERT_NE(visual, nullptr) << "no double-buffered RGB visual with depth";
+    const Window root = RootWindow(display, visual->screen);
+    XSetWindowAttributes attributes{};
+    attributes.colormap = XCreateColormap(display, root, visual->visual, AllocNone);
+    const Window window = XCreateWindow(display, root, 0, 0, static_cast<unsigned>(width),
+                                        static_cast<unsigned>(height), 0, visual->depth, InputOutput,
+                                        visual->visual, CWColormap, &attributes);
+    XStoreName(display, window, "gl-test");
+    XMapWindow(display, window);
+    const GLXContext context = glXCreateContext(display, visual, nullptr, True);
+    XFree(visual);
+    ASSERT_TRUE(context && glXMakeCurrent(display, window, context)) << "no GL context";
 }
 
 Pixel readBackPixel(int x, int y)

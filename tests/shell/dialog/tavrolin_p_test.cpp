@@ -1,4 +1,4 @@
-#include "platform/files/work_folder.h"
+#include "files/work_folder.h"
 #include "shell/controls/gfx_frame.h"
 #include "shell/controls/xp_button.h"
 #include "shell/dialog/outline_shape.h"
@@ -79,7 +79,7 @@ protected:
     }
 
     static std::string settingsBytes() { return TemporaryFolder::read(SettingsFilePath()); }
-    static std::string stored(std::string_view name) { return GetIniString(SettingsSection, name, SettingsFilePath()); }
+    static std::string stored(std::string_view name) { return GetIniString(SettingsSectionName, name, SettingsFilePath()); }
 
     static bool shows(QLabel* picture, const QPixmap& expected)
     {
