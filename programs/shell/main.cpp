@@ -1,5 +1,6 @@
 #include "shell/command_line.h"
 #include "shell/entry.h"
+#include "shell/idle_command.h"
 #include "shell/lifetime/hosted_request.h"
 #include "shell/lifetime/process_locks.h"
 #include "shell/lifetime/ride_stop.h"
@@ -65,6 +66,9 @@ int main(int argc, char** argv)
 {
     // Before anything opens a file or a connection: launchers may have closed 0, 1 and 2.
     OpenStandardDescriptors();
+    // The idle watcher is a program of its own, sharing only the binary with the ride.
+    if (const std::optional<int> status = RunIdleCommand(argc, argv))
+        return *status;
     // The ride options and the window-system switches may stand anywhere; what is left reads as
     // it always has.
     std::vector<std::string> words(argv + 1, argv + argc);

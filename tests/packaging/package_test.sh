@@ -16,7 +16,7 @@ fields_name_what_it_needs() {
   local depends needed
   depends=$(dpkg-deb -f "$deb" Depends)
   for needed in libqt6widgets6 libx11-6 'libgl1|libglx0' libgstreamer1.0-0 gstreamer1.0-plugins-base \
-      gstreamer1.0-plugins-good fonts-ipafont-gothic qt6-wayland; do
+      gstreamer1.0-plugins-good fonts-ipafont-gothic qt6-wayland libxss1 libqt6dbus6; do
     grep -Eq "(^|, )($needed)( |,|$)" <<<"$depends" || fail "Depends lacks $needed: $depends"
   done
   ! grep -Eq "glut" <<<"$depends" || fail "Depends still names GLUT: $depends"

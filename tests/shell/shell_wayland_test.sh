@@ -23,16 +23,6 @@ on_sway() {
   start_sway "$work/compositor" 1280x720 "$1" || fail "headless sway did not start"
 }
 
-# The Tavrolin processes of this compositor that are still alive, as "pid name" lines.
-live_on_compositor() {
-  local pid
-  for pid in $(pgrep '^Tavrolin\.(scr|dll)$' 2>/dev/null || true); do
-    [ "$(ps -o stat= -p "$pid" 2>/dev/null | cut -c1)" = Z ] && continue
-    { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | grep -qxF "XDG_RUNTIME_DIR=$XDG_RUNTIME_DIR" || continue
-    echo "$pid $(ps -o comm= -p "$pid" 2>/dev/null)"
-  done
-}
-
 # True once none is left, waiting up to $1 tenths of a second.
 none_left_within() { until_within '[ -z "$(live_on_compositor)" ]' "$1"; }
 

@@ -1,3 +1,5 @@
+#include "shell/autostart_entry.h"
+#include "shell/idle_request.h"
 #include "shell/ride_options.h"
 #include "shell/session_switches.h"
 #include "shell/usage.h"
@@ -138,6 +140,57 @@ TEST(RideOptionsTest, ALevelOutsideOneToElevenOrNotWholeIsOneLineAndChangesNothi
         EXPECT_EQ(options.speedLevel, 0);
     }
     EXPECT_EQ(Read({"--scale", "1", "--speed", "11"}).problem, "");
+}
+
+TEST(IdleRequestTest, SecondsFromOneToADayWithX11AloneBeside)
+{
+    using Kind = IdleRequest::Kind;
+    struct Case {
+        std::vector<std::string> words;
+        Kind kind;
+        int seconds;
+        bool x11;
+    };
+    for (const Case& wanted : std::vector<Case>{
+             {{"/s"}, Kind::None, 0, false},
+             {{"--idle", "10"}, Kind::Idle, 10, false},
+             {{"--x11", "--idle", "86400"}, Kind::Idle, 86400, true},
+             {{"--autostart", "007"}, Kind::Autostart, 7, false},
+             {{"--autostart", "off", "--x11"}, Kind::AutostartOff, 0, true},
+             {{"--idle"}, Kind::Malformed, 0, false},
+             {{"--idle", "0"}, Kind::Malformed, 0, false},
+             {{"--idle", "-5"}, Kind::Malformed, 0, false},
+             {{"--idle", "ten"}, Kind::Malformed, 0, false},
+             {{"--idle", "86401"}, Kind::Malformed, 0, false},
+             {{"--idle", "99999999999"}, Kind::Malformed, 0, false},
+             {{"--idle", "off"}, Kind::Malformed, 0, false},
+             {{"--idle", "5", "/s"}, Kind::Malformed, 0, false},
+             {{"--idle", "5", "--scale", "3"}, Kind::Malformed, 0, false},
+             {{"--idle", "5", "--x11", "--x11"}, Kind::Malformed, 0, false},
+             {{"--idle", "5", "--autostart", "5"}, Kind::Malformed, 0, false},
+             {{"--idle", "5", "--idle", "5"}, Kind::Malformed, 0, false}}) {
+        const IdleRequest request = ReadIdleRequest(wanted.words);
+        EXPECT_EQ(request.kind, wanted.kind) << wanted.words.back();
+        EXPECT_EQ(request.seconds, wanted.seconds) << wanted.words.back();
+        if (wanted.kind != Kind::Malformed) {
+            EXPECT_EQ(request.x11, wanted.x11) << wanted.words.back();
+        }
+        EXPECT_EQ(request.problem.empty(), wanted.kind != Kind::Malformed) << wanted.words.back();
+        EXPECT_EQ(request.problem.find('\n'), std::string::npos);
+    }
+}
+
+TEST(AutostartEntryTest, ExecLineQuotesThePathAndEntryGoesUnderTheConfigHome)
+{
+    EXPECT_EQ(AutostartEntryPath("/c", "/h"), "/c/autostart/tavrolin-idle.desktop");
+    EXPECT_EQ(AutostartEntryPath("relative", "/h"), "/h/.config/autostart/tavrolin-idle.desktop");
+    EXPECT_EQ(AutostartEntryPath(nullptr, nullptr), "");
+    const std::string plain = AutostartEntryText("/usr/lib/tavrolin/Tavrolin.scr", 300, false);
+    EXPECT_NE(plain.find("\nExec=/usr/lib/tavrolin/Tavrolin.scr --idle 300\n"), std::string::npos);
+    // Reserved characters quoted, then backslashes doubled as the string value needs.
+    const std::string odd = AutostartEntryText("/opt/my $saver/100%/Tavrolin.scr", 5, true);
+    EXPECT_NE(odd.find("\nExec=\"/opt/my \\\\$saver/100%%/Tavrolin.scr\" --idle 5 --x11\n"), std::string::npos) << odd;
+    EXPECT_EQ(AutostartEntryText("/bad\npath", 5, false), "");
 }
 
 }

@@ -97,6 +97,16 @@ planet_share() { fraction "$1" "$2" 'b > 0.25 && b > 1.2 * r ? 1 : 0'; }
 # True when the 20x20 square at $2 (X+Y) of picture $1 shows the blue planet.
 planet_at() { above "$(planet_share "$1" "20x20+$2")" 0.3; }
 
+# The Tavrolin processes of the Wayland compositor in $XDG_RUNTIME_DIR that are still alive, as "pid name" lines.
+live_on_compositor() {
+  local pid
+  for pid in $(pgrep '^Tavrolin\.(scr|dll)$' 2>/dev/null || true); do
+    [ "$(ps -o stat= -p "$pid" 2>/dev/null | cut -c1)" = Z ] && continue
+    { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | grep -qxF "XDG_RUNTIME_DIR=$XDG_RUNTIME_DIR" || continue
+    echo "$pid $(ps -o comm= -p "$pid" 2>/dev/null)"
+  done
+}
+
 # True once the middle of Wayland output $1 (1280x720) has shown the planet, looking up to $2
 # times (the track may pass in front of it for a while). Screenshots go to $work.
 planet_in_the_middle_of() {
