@@ -158,8 +158,8 @@ on_gnome_shell_the_idle_ride_covers_a_focused_terminal() {
   start_gnome gnome-shell
   start_as_nobody terminal foot --fullscreen --override=colors.background=ff8000 cat
   # Esc leaves the overview the shell starts in; the terminal then has the focus and the screen.
-  echo 1 >&7
-  until_within 'take_picture && above "$(orange)" 0.9' 30 ||
+  # Sent until the terminal shows: an Esc before the overview is up is lost.
+  until_within 'echo 1 >&7; take_picture && above "$(orange)" 0.9' 30 ||
     fail "the terminal did not show"
   start_watcher 2
   until_within 'take_picture && planet_at "$work/screen.png" 630+350' 60 || fail "no planet over the terminal"
