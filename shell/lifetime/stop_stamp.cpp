@@ -20,6 +20,13 @@ long long ticksOf(const timespec& time)
     return static_cast<long long>(time.tv_sec) * perSecond + time.tv_nsec / (1000000000LL / perSecond);
 }
 
+// What is left of the tick `time` falls in, so a sleep of it ends in the next one.
+timespec tickRemainder(const timespec& time)
+{
+    const long nanosecondsPerTick = 1000000000L / sysconf(_SC_CLK_TCK);
+    return {0, nanosecondsPerTick - time.tv_nsec % nanosecondsPerTick};
+}
+
 std::string cannotUse(const std::string& name, const char* reason)
 {
     return "cannot use the stop stamp " + name + ": " + reason;
@@ -48,9 +55,18 @@ bool RecordStop(std::string& problem)
     const bool stamped = regular && clock_gettime(CLOCK_BOOTTIME, &times[1]) == 0 && futimens(descriptor, times) == 0;
     const int stampError = errno;
     close(descriptor);
-    if (!stamped)
+    if (!stamped) {
         problem = cannotUse(name, regular ? std::strerror(stampError) : "it is not a regular file");
-    return stamped;
+        return false;
+    }
+    // Start times are only known to the tick, so a start in the stamp's tick counts as under way
+    // at the stop. Waiting the tick out means every start after this returns rides.
+    timespec now {};
+    while (clock_gettime(CLOCK_BOOTTIME, &now) == 0 && ticksOf(now) <= ticksOf(times[1])) {
+        const timespec rest = tickRemainder(now);
+        nanosleep(&rest, nullptr);
+    }
+    return true;
 }
 
 bool StoppedSinceThisProcessStarted(std::string& problem)

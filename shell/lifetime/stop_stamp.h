@@ -8,7 +8,8 @@
 // to the time since boot (the clock a process's start time is counted on), and it is compared in
 // the clock ticks of that start time.
 
-// Stamps the present moment. False, with the one line why in `problem`, when it cannot.
+// Stamps the present moment and returns once the clock tick it fell in is over, so every process
+// started afterwards counts as started after it. False, with the one line why in `problem`, when it cannot.
 bool RecordStop(std::string& problem);
 
 // True when a stop was stamped at or after the tick this process started in: a stop that came in

@@ -417,6 +417,15 @@ TEST(RideStop, OnlyTheProcessHoldingTheMarkIsSignalled)
         waitpid(ride, nullptr, 0);
     }
     EXPECT_EQ(waitpid(bystander, nullptr, WNOHANG), 0) << "the bystander was signalled";
+    // A start after a stop returned rides, even in the clock tick the stop came in.
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        EXPECT_EQ(StopRide(std::chrono::milliseconds(200)), 0);
+        bool rides = false;
+        const pid_t next = childThatAnswered([&] { return TakeRideMark(problem) == RideMark::Taken; }, rides);
+        EXPECT_TRUE(rides) << "attempt " << attempt;
+        kill(next, SIGKILL);
+        waitpid(next, nullptr, 0);
+    }
     // This process started before that stop: it must not ride now.
     EXPECT_EQ(TakeRideMark(problem), RideMark::Stopped);
     kill(bystander, SIGKILL);
