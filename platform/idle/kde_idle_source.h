@@ -1,28 +1,21 @@
 #pragma once
 
-#include "idle_source.h"
+#include "wayland_idle_source.h"
 
-#include <cstdint>
-#include <memory>
-
-class WaylandIdleGlobals;
+struct org_kde_kwin_idle;
+struct org_kde_kwin_idle_timeout;
 
 // Idle time from the compositor's org_kde_kwin_idle (sway 1.7, older KWin): one
 // notification for the timeout, on the first seat. The compositor honours idle inhibitors.
-class KdeIdleSource : public IdleSource {
+class KdeIdleSource : public WaylandIdleSource {
 public:
-    KdeIdleSource(std::unique_ptr<WaylandIdleGlobals> globals, std::uint32_t timeoutMilliseconds);
+    using WaylandIdleSource::WaylandIdleSource;
     ~KdeIdleSource() override;
 
-    void start(Report report) override;
-    int descriptor() const override;
-    void dispatch() override;
-
 private:
-    struct Objects;
-    std::unique_ptr<WaylandIdleGlobals> m_globals;
-    std::unique_ptr<Objects> m_objects;
-    std::uint32_t m_timeout;
-    Report m_report;
-    bool m_gone = false;
+    void subscribe(WaylandIdleGlobals& globals, wl_seat* seat, std::uint32_t timeoutMilliseconds,
+                   Report* report) override;
+
+    org_kde_kwin_idle* m_notifier = nullptr;
+    org_kde_kwin_idle_timeout* m_notification = nullptr;
 };
