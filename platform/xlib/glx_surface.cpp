@@ -68,7 +68,9 @@ const char* GlxSurface::choose(Display* display, int screen)
     m_display = display;
     int major = 0;
     int minor = 0;
-    if (!glXQueryVersion(display, &major, &minor) || major < 1 || (major == 1 && minor < 3))
+    if (!glXQueryVersion(display, &major, &minor))
+        return "the X server offers no GLX";
+    if (major < 1 || (major == 1 && minor < 3))
         return "the X server's GLX is older than 1.3";
     m_swapMethodOffered = HasGlxExtension(display, screen, "GLX_OML_swap_method");
     int count = 0;

@@ -105,4 +105,9 @@ export bin work
 "$scripts/with-xvfb" --size 1280x720 bash -c 'set -euo pipefail; early_exit_waits_for_the_fade_in;
   ride_shows_the_ribbon_and_ends_on_escape; stop_signals_end_the_ride_by_that_signal;
   upper_case_q_ends_the_ride_after_the_fade_in; misuse_is_refused_and_a_huge_monitor_bounded'
-echo "engine run: 5 passed, 0 failed"
+# An X server without GLX: one line, status 1.
+status=0
+"$scripts/with-xvfb" --no-glx "$bin/Tavrolin.dll" 2>"$work/no-glx" || status=$?
+[ "$status" = 1 ] || fail "without GLX: status $status, not 1"
+[ "$(wc -l <"$work/no-glx")" = 1 ] && grep -q GLX "$work/no-glx" || fail "without GLX: $(cat "$work/no-glx")"
+echo "engine run: 6 passed, 0 failed"
