@@ -21,3 +21,9 @@ start_watcher() {
   watcher=$!
   started+=("$watcher")
 }
+
+# Ends the watcher by SIGTERM; its status is then in $ended_status.
+end_watcher() {
+  kill -TERM "$watcher"
+  reaped_within "$watcher" 30 || fail "the watcher outlived SIGTERM"
+}

@@ -80,8 +80,7 @@ on_kwin_idle_rides_and_fake_input_ends_it() {
   # KWin hands fake input only to the program of the desktop entry, known by its executable.
   as_nobody "$bin/tavrolin_fake_key" || fail "no fake input"
   no_ride_within 10 || fail "fake input left: $(rides_of "$watcher")"
-  kill -TERM "$watcher"
-  reaped_within "$watcher" 30 || fail "the watcher outlived SIGTERM"
+  end_watcher
   end_desktop
 }
 
@@ -139,8 +138,7 @@ on_mutter_idle_rides_a_remote_key_ends_it_and_the_session_inhibits_it() {
   engine_within 80 || fail "no ride under mutter: $(cat "$work/watcher.err")"
   echo 42 >&7
   no_ride_within 10 || fail "a remote key left: $(rides_of "$watcher")"
-  kill -TERM "$watcher"
-  reaped_within "$watcher" 30 || fail "the watcher outlived SIGTERM"
+  end_watcher
   exec 7>&- 8>&-
   end_desktop
 }
@@ -164,8 +162,7 @@ on_gnome_shell_the_idle_ride_covers_a_focused_terminal() {
   start_watcher 2
   until_within 'take_picture && planet_at "$work/screen.png" 630+350' 60 || fail "no planet over the terminal"
   above "$(orange)" 0.001 && fail "the terminal shows beside the ride"
-  kill -TERM "$watcher"
-  reaped_within "$watcher" 30 || fail "the watcher outlived SIGTERM"
+  end_watcher
   exec 7>&-
   end_desktop
 }

@@ -42,8 +42,7 @@ on_sway_idle_rides_input_ends_them_and_inhibitors_hold_them_off() {
   [ -z "$(rides_of "$watcher")" ] || fail "rode under an idle inhibitor"
   kill "$window"
   engine_within 80 || fail "no ride once the inhibitor went"
-  kill -TERM "$watcher"
-  reaped_within "$watcher" 30 || fail "the watcher outlived SIGTERM"
+  end_watcher
   [ "$ended_status" -eq 143 ] || fail "the watcher ended with $ended_status, not by SIGTERM"
   [ -z "$(live_on_compositor)" ] || fail "left after SIGTERM: $(live_on_compositor)"
 }
@@ -67,8 +66,7 @@ on_x11_idle_rides_a_key_ends_it_and_xscreensaver_keeps_the_display() {
   engine_within 80 || fail "no ride on X11 after the idle time"
   xdotool key shift
   no_ride_within 10 || fail "left 1 s after an XTest key: $(rides_of "$watcher")"
-  kill -TERM "$watcher"
-  reaped_within "$watcher" 30 || fail "the watcher outlived SIGTERM"
+  end_watcher
   start_xscreensaver '"Nothing" true'
   shell_ends_with 1 5 --idle 2
   grep -q "another screensaver manager" "$shell_errors" || fail "no line for xscreensaver: $(cat "$shell_errors")"
