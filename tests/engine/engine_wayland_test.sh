@@ -12,6 +12,13 @@ export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config
 black_character_sheet "$XDG_CONFIG_HOME/nerevo_temp"
 ride_errors=$work/stderr
 
+# The ride ends within $2 tenths with status $1 and one line on stderr; $3 names the case.
+ride_refused_with() {
+  gone_within "$ride" "$2" || fail "$3: the engine went on"
+  [ "$(status_of "$ride")" = "$1" ] || fail "$3: exit status not $1"
+  [ "$(wc -l <"$work/stderr")" = 1 ] || fail "$3: stderr $(cat "$work/stderr")"
+}
+
 a_layer_over_everything_ended_by_its_keys() {
   local log=$work/swaps-ride launched=${EPOCHREALTIME/./}
   WAYLAND_DEBUG=client start_ride "$log"
@@ -96,22 +103,16 @@ a_scaled_output_gets_full_pixels() {
 
 bad_outputs_and_a_lost_compositor() {
   start_ride "$work/swaps-none" --output NO-SUCH-OUTPUT
-  gone_within "$ride" 50 || fail "an unknown output did not end the engine"
-  [ "$(status_of "$ride")" = 3 ] || fail "unknown output: exit status not 3"
-  [ "$(wc -l <"$work/stderr")" = 1 ] || fail "unknown output: stderr $(cat "$work/stderr")"
+  ride_refused_with 3 50 "unknown output"
 
   local log=$work/swaps-lost
   start_ride "$log" --output HEADLESS-2 --background
   until_within '[ "$(swaps "$log")" -ge 5 ]' 300 || fail "the background ride did not start"
   stop_compositor
-  gone_within "$ride" 10 || fail "the engine went on for more than 1 s after the compositor"
-  [ "$(status_of "$ride")" = 1 ] || fail "lost compositor: exit status not 1"
-  [ "$(wc -l <"$work/stderr")" = 1 ] || fail "lost compositor: stderr $(cat "$work/stderr")"
+  ride_refused_with 1 10 "lost compositor, 1 s after"
 
   WAYLAND_DISPLAY=no-such-socket start_ride "$work/swaps-nothing"
-  gone_within "$ride" 50 || fail "a missing socket did not end the engine"
-  [ "$(status_of "$ride")" = 1 ] || fail "missing socket: exit status not 1"
-  [ "$(wc -l <"$work/stderr")" = 1 ] || fail "missing socket: stderr $(cat "$work/stderr")"
+  ride_refused_with 1 50 "missing socket"
 }
 
 # weston's headless back end has no keyboard, virtual or not: Esc is left to the sway cases, and
@@ -191,9 +192,7 @@ full_screen_without_the_layer_shell() {
 
   # A wallpaper cannot be had without the layer shell: refused, nothing shown.
   start_ride "$work/swaps-refused" --background
-  gone_within "$ride" 50 || fail "--background under weston did not end"
-  [ "$(status_of "$ride")" = 1 ] || fail "--background under weston: exit status not 1"
-  [ "$(wc -l <"$work/stderr")" = 1 ] || fail "--background under weston: stderr $(cat "$work/stderr")"
+  ride_refused_with 1 50 "--background under weston"
   [ "$(swaps "$work/swaps-refused")" = 0 ] || fail "--background under weston drew"
 }
 

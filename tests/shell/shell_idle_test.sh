@@ -50,7 +50,9 @@ on_sway_idle_rides_input_ends_them_and_inhibitors_hold_them_off() {
 on_sway_a_failed_ride_is_said_once_and_the_compositor_ends_the_watcher() {
   # No X display for --x11: each ride fails at once.
   start_watcher 2 --x11
-  sleep 7
+  until_within 'grep -q "idle ride ended" "$work/watcher.err"' 100 || fail "no line for a failed ride"
+  # Two more idle periods without input, to show the failure is not tried again.
+  sleep 4
   [ "$(grep -c 'idle ride ended' "$work/watcher.err")" -eq 1 ] || fail "not one line for a failed ride: $(cat "$work/watcher.err")"
   kill -0 "$watcher" || fail "the watcher ended after a failed ride"
   stop_compositor

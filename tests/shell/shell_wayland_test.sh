@@ -113,17 +113,13 @@ a_mixed_session_keeps_x11_rides_on_x11() {
   on_sway 1
   local mixed=(env DISPLAY="$x_display" XDG_SESSION_TYPE=wayland)
   DISPLAY=$x_display make_window host 320x200
-  local host=$window_id shows=""
+  local host=$window_id
   "${mixed[@]}" "$bin/Tavrolin.scr" -window-id "$host" &
   started+=("$!")
   local hosted=$!
   DISPLAY=$x_display wait_for_hosted_engine "$host" 150 >/dev/null || fail "no engine inside the X window"
-  for _ in $(seq 80); do
-    DISPLAY=$x_display import -window "$host" "$work/host.png" 2>/dev/null && planet_at "$work/host.png" 150+90 &&
-      { shows=yes; break; }
-    sleep 0.5
-  done
-  [ -n "$shows" ] || fail "the hosted ride drew no planet in the X window"
+  until_within 'DISPLAY=$x_display import -window "$host" "$work/host.png" 2>/dev/null && planet_at "$work/host.png" 150+90' 200 ||
+    fail "the hosted ride drew no planet in the X window"
   kill "$hosted"
   reaped_within "$hosted" 50 || fail "the hosted ride outlived SIGTERM"
 
